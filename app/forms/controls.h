@@ -1,0 +1,111 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+// The control kinds of a window design, as thin Qt widgets with the properties and events the
+// windows' handlers use. Truth values follow the design: True is -1, False is 0.
+namespace forms {
+
+inline constexpr std::int16_t kTrue = -1;
+inline constexpr std::int16_t kFalse = 0;
+
+using ClickHandler = std::function<void()>;
+using KeyPressHandler = std::function<void(std::int16_t& keyAscii)>;
+
+class CommandButton : public QPushButton {
+ public:
+  explicit CommandButton(QWidget* parent);
+  QString Caption() const { return text(); }
+  void SetCaption(const QString& caption) { setText(caption); }
+  void OnClick(ClickHandler handler) { click_ = std::move(handler); }
+
+ private:
+  ClickHandler click_;
+};
+
+class TextBox : public QLineEdit {
+ public:
+  explicit TextBox(QWidget* parent);
+  QString Text() const { return text(); }
+  void SetText(const QString& text) { setText(text); }
+  std::uint32_t BackColor() const { return backColor_; }
+  void SetBackColor(std::uint32_t value);
+  void Refresh() { repaint(); }
+  // Runs for each typed character before it enters the box; a code set to 0 discards it.
+  void OnKeyPress(KeyPressHandler handler) { keyPress_ = std::move(handler); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void ApplyBackColor();
+  std::uint32_t backColor_;
+  KeyPressHandler keyPress_;
+};
+
+class Label : public QLabel {
+ public:
+  explicit Label(QWidget* parent);
+  QString Caption() const { return text(); }
+  void SetCaption(const QString& caption) { setText(caption); }
+};
+
+class OptionButton : public QRadioButton {
+ public:
+  explicit OptionButton(QWidget* parent);
+  QString Caption() const { return text(); }
+  std::int16_t Value() const { return isChecked() ? kTrue : kFalse; }
+  // Runs once the button has become the selected one of its frame.
+  void OnClick(ClickHandler handler) { click_ = std::move(handler); }
+
+ private:
+  ClickHandler click_;
+};
+
+class CheckBox : public QCheckBox {
+ public:
+  explicit CheckBox(QWidget* parent);
+  QString Caption() const { return text(); }
+  std::int16_t Value() const { return isChecked() ? 1 : 0; }
+  // Runs after Value has toggled.
+  void OnClick(ClickHandler handler) { click_ = std::move(handler); }
+
+ private:
+  ClickHandler click_;
+};
+
+class Frame : public QGroupBox {
+ public:
+  explicit Frame(QWidget* parent) : QGroupBox(parent) {}
+};
+
+// A straight line drawn in the window's text colour, one pixel wide.
+class Line : public QWidget {
+ public:
+  Line(QWidget* parent, QPoint from, QPoint to);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPoint from_;
+  QPoint to_;
+};
+
+// A picture stretched to fill the control.
+class Image : public QLabel {
+ public:
+  Image(QWidget* parent, const QString& picture);
+};
+
+}  // namespace forms

@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "forms/style.h"
+#include "main_window/form1.h"
+#include "velmara_version.h"
+
+int main(int, char** argv) {
+  // The program takes no command line: Qt is handed only the program's name.
+  int argc = 1;
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Velmara"));
+  QApplication::setApplicationVersion(QStringLiteral(VELMARA_DISPLAY_VERSION));
+  forms::SetUpLook(application);
+  return forms::Run<Form1>();
+}
