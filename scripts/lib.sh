@@ -1,0 +1,95 @@
+# Shared by the project's scripts: installing the Debian packages that are missing, and a
+# private virtual X display. Source it; it defines functions and changes nothing by itself.
+
+# What building and running the program needs.
+VELMARA_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-liberation)
+# What a private X display and the screenshots of scripts/run need.
+VELMARA_DISPLAY_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick)
+# What the whole test suite needs besides: clipboard, Xlib for the window-manager helper, the
+# German locale, clang's libFuzzer, and the package validators.
+VELMARA_TEST_PACKAGES=(xclip libx11-dev locales clang libclang-rt-14-dev desktop-file-utils
+  appstream dpkg-dev file)
+
+velmara_missing_packages() {
+  local package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' ||
+      printf '%s\n' "$package"
+  done
+}
+
+# Installs the named packages that are missing: as root directly, otherwise through sudo,
+# otherwise it prints the one line to run and fails.
+velmara_install() {
+  local missing
+  mapfile -t missing < <(velmara_missing_packages "$@")
+  [ "${#missing[@]}" -eq 0 ] && return 0
+  local -a apt
+  if [ "$(id -u)" -eq 0 ]; then
+    apt=(apt-get)
+  elif command -v sudo >/dev/null 2>&1 && { [ -t 0 ] || sudo -n true 2>/dev/null; }; then
+    apt=(sudo apt-get)
+  else
+    echo "Velmara needs these Debian packages; install them with:" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+    return 1
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  if ! "${apt[@]}" install -y --no-install-recommends "${missing[@]}" >/dev/null 2>&1; then
+    "${apt[@]}" update >/dev/null
+    "${apt[@]}" install -y --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+}
+
+# Makes the German UTF-8 locale available for the locale tests.
+velmara_ensure_german_locale() {
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen ||
+    echo 'de_DE.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo[@]}" locale-gen >/dev/null
+}
+
+# Starts a private Xvfb on a free display and exports DISPLAY; VELMARA_XVFB_PID is its process.
+# Stop it with velmara_stop_xvfb.
+velmara_start_xvfb() {
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
+  VELMARA_XVFB_PID=$!
+  local number=""
+  read -r -t 20 number <"$fifo" || true
+  rm -f "$fifo"
+  if [ -z "$number" ]; then
+    echo "Xvfb did not start" >&2
+    kill "$VELMARA_XVFB_PID" 2>/dev/null || true
+    return 1
+  fi
+  export DISPLAY=":$number"
+}
+
+velmara_stop_xvfb() {
+  [ -n "${VELMARA_XVFB_PID:-}" ] || return 0
+  kill "$VELMARA_XVFB_PID" 2>/dev/null || true
+  wait "$VELMARA_XVFB_PID" 2>/dev/null || true
+  VELMARA_XVFB_PID=""
+}
+
+# Waits up to $2 seconds (default 20) for a visible window whose name is exactly $1; prints its id.
+velmara_wait_window() {
+  local name=$1 seconds=${2:-20} id
+  local deadline=$((SECONDS + seconds))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1)
+    if [ -n "$id" ]; then
+      printf '%s\n' "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
