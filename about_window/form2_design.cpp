@@ -19,7 +19,7 @@ const auto kControls = std::to_array<ControlDesign>({
   {"Label4",    Kind::Label,         nullptr,  "Freeware",             1920, 1320, 1335, 375,   4,
    {.transparent = true}},
   {"Label3",    Kind::Label,         nullptr,
-   "Comments to velmara@example.org https://www.example.org/velmara",
+   "Comments to velmara.comments@example.org www.velmara.example.org",
                                                                        240,  1560, 4335, 615,   2,
    {.alignment = forms::Align::Centre}},
   {"Command1",  Kind::CommandButton, nullptr,  "&OK",                  1800, 2040, 975,  375,   3},

@@ -1,6 +1,6 @@
 #include "energy.h"
-#include "forms/clipboard.h"
 #include "form1.h"
+#include "forms/clipboard.h"
 #include "module1.h"
 #include "number_text.h"
 #include "qt_text.h"
@@ -38,8 +38,8 @@ void Form1::Command5_Click() {
   // calculation, or a value between bands, shows button face rather than a stale or "safe"
   // colour.
   const auto bandValue = velmara::NumberFromText(energyText);
-  const auto& bands = Option11.Value() == forms::kTrue ? velmara::kFootPoundBands
-                                                        : velmara::kJouleBands;
+  const auto& bands =
+      Option11.Value() == forms::kTrue ? velmara::kFootPoundBands : velmara::kJouleBands;
   Text5.SetBackColor(velmara::EnergyColour(bands, bandValue));
   Text5.Refresh();
 }

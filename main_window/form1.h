@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "forms/form.h"
 #include "conversions.h"
 #include "energy.h"
+#include "forms/form.h"
 
 // The main window: the conversion panel, the table, and the muzzle energy panel shown on demand.
 class Form1 : public forms::Form {

@@ -24,7 +24,7 @@ std::string_view TrimBlanks(std::string_view text) {
 // The shape of an accepted number, checked before the standard library converts it.
 struct NumberShape {
   bool negative = false;
-  std::string_view body;  // the number without its sign: mantissa and optional exponent
+  std::string_view body;          // the number without its sign: mantissa and optional exponent
   long long decimalExponent = 0;  // where the first significant digit stands; 0 when all zero
   bool allZero = true;
 };

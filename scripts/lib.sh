@@ -2,7 +2,7 @@
 # private virtual X display. Source it; it defines functions and changes nothing by itself.
 
 # What building and running the program needs.
-VELMARA_BUILD_PACKAGES=(cmake g++ make qt6-base-dev fonts-liberation)
+VELMARA_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev fonts-liberation)
 # What a private X display and the screenshots of scripts/run need.
 VELMARA_DISPLAY_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick)
 # What the whole test suite needs besides: clipboard, Xlib for the window-manager helper, the

@@ -7,9 +7,7 @@
 namespace forms::Clipboard {
 namespace {
 
-QClipboard* Writable() {
-  return qGuiApp ? QGuiApplication::clipboard() : nullptr;
-}
+QClipboard* Writable() { return qGuiApp ? QGuiApplication::clipboard() : nullptr; }
 
 }  // namespace
 

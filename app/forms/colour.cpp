@@ -7,7 +7,7 @@ namespace {
 
 QPalette::ColorRole RoleOfSystemColour(std::uint32_t index) {
   switch (index) {
-    case 4:  // menu
+    case 4:   // menu
     case 15:  // button face
       return QPalette::Button;
     case 5:  // window background

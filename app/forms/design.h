@@ -28,7 +28,7 @@ struct Extras {
   bool bold = false;
   int x2 = 0;  // Line: where it ends, in its container
   int y2 = 0;
-  const char* picture = nullptr;  // Image: a resource path, stretched to the control
+  const char* picture = nullptr;         // Image: a resource path, stretched to the control
   const char* accessibleName = nullptr;  // when the caption alone would not say what it is
 };
 
@@ -49,8 +49,8 @@ struct ControlDesign {
 };
 
 enum class BorderStyle {
-  Sizable,        // title bar, maximise button off, frame the user may drag
-  FixedNoTitle,   // a thin fixed frame of our own and no title bar
+  Sizable,       // title bar, maximise button off, frame the user may drag
+  FixedNoTitle,  // a thin fixed frame of our own and no title bar
 };
 
 struct FormDesign {

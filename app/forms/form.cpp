@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include <qdrawutil.h>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
 #include <QWindow>
-#include <qdrawutil.h>
+
+#include "window_title.h"
 
 namespace forms {
 namespace {
@@ -117,7 +119,8 @@ QWidget* Create(const ControlDesign& row, QWidget* container) {
       break;
   }
   widget->setObjectName(QString::fromLatin1(row.name));
-  if (row.kind != Kind::Line) widget->setGeometry(PixelRect(row.left, row.top, row.width, row.height));
+  if (row.kind != Kind::Line)
+    widget->setGeometry(PixelRect(row.left, row.top, row.width, row.height));
   if (x.toolTip) widget->setToolTip(QString::fromUtf8(x.toolTip));
   if (x.accessibleName) {
     widget->setAccessibleName(QString::fromUtf8(x.accessibleName));
@@ -191,7 +194,8 @@ int Form::Height() const {
 }
 
 void Form::SetHeight(int twips) {
-  if (border_ == BorderStyle::Sizable) resize(width(), PixelsFromTwips(twips - kSizableFrameHeight));
+  if (border_ == BorderStyle::Sizable)
+    resize(width(), PixelsFromTwips(twips - kSizableFrameHeight));
 }
 
 void Form::SetVisible(bool visible) {
@@ -200,9 +204,7 @@ void Form::SetVisible(bool visible) {
     return;
   }
   show();
-  // Where the platform allows it, a window without a caption has an empty title too, rather
-  // than the program's name that Qt puts in its place.
-  if (windowTitle().isEmpty() && windowHandle()) windowHandle()->setTitle(QString());
+  if (windowTitle().isEmpty() && windowHandle()) ShowEmptyTitle(*windowHandle());
   raise();
   activateWindow();
 }
