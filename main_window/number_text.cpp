@@ -73,8 +73,9 @@ std::optional<NumberShape> ShapeOf(std::string_view text) {
     if (i == text.size()) return std::nullopt;
     for (; i < text.size(); ++i) {
       if (!IsDigit(text[i])) return std::nullopt;
-      // Saturate: any exponent this large is far outside the double range either way.
-      if (exponent < 100000) exponent = exponent * 10 + (text[i] - '0');
+      // Saturate far beyond the length of any text, so that no run of digits before or after
+      // the point can bring a saturated exponent back into the double range.
+      if (exponent < 100'000'000'000'000'000) exponent = exponent * 10 + (text[i] - '0');
     }
     if (negativeExponent) exponent = -exponent;
   }
