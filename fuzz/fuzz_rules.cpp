@@ -1,0 +1,129 @@
+// Feeds arbitrary bytes to the number text rules and the key filter, and stops the run (abort)
+// the moment one of their promises is broken. One input serves three ways: as a box's text, its
+// first 8 bytes as the bit pattern of a double, and its first 2 bytes as a key code followed by
+// the box's text in UTF-16.
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "main_window/energy.h"
+#include "main_window/number_text.h"
+#include "main_window/numeric_filter.h"
+
+namespace {
+
+void Require(bool holds, const char* promise) {
+  if (holds) return;
+  std::fprintf(stderr, "broken promise: %s\n", promise);
+  std::abort();
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Digits with at most one point and at least one digit: what typing alone can put in a box.
+bool IsTypedNumber(std::string_view text) {
+  int points = 0;
+  int digits = 0;
+  for (char c : text) {
+    if (c == '.') {
+      ++points;
+    } else if (IsDigit(c)) {
+      ++digits;
+    } else {
+      return false;
+    }
+  }
+  return points <= 1 && digits > 0;
+}
+
+std::string_view WithoutBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The C library's reading of a whole text; false when it stops before the end. The fuzzer never
+// changes the process's "C" locale, so "." is the decimal point here.
+bool LibraryReads(std::string_view text, double& value) {
+  const std::string copy(text);
+  char* end = nullptr;
+  value = std::strtod(copy.c_str(), &end);
+  return !copy.empty() && end == copy.c_str() + copy.size();
+}
+
+void CheckReading(std::string_view text) {
+  const auto value = velmara::NumberFromText(text);
+  if (value) {
+    Require(std::isfinite(*value), "an accepted text reads as a finite number");
+    double library = 0.0;
+    Require(LibraryReads(WithoutBlanks(text), library) && library == *value,
+            "an accepted text reads as the nearest double");
+  }
+  if (IsTypedNumber(text)) {
+    double library = 0.0;
+    LibraryReads(text, library);
+    if (std::isinf(library)) {
+      Require(!value, "a typed number beyond the largest double fails");
+    } else {
+      Require(value && *value == library, "a typed number reads as the nearest double");
+    }
+  }
+}
+
+void CheckWriting(double x) {
+  const std::string text = velmara::TextFromNumber(x);
+  const auto readBack = velmara::NumberFromText(text);
+  if (!std::isfinite(x)) {
+    Require(!readBack, "the text of an infinity or NaN is refused");
+    return;
+  }
+  Require(readBack.has_value(), "a written number reads back");
+  Require(velmara::TextFromNumber(*readBack) == text, "a number read back is written the same");
+  Require(std::fabs(*readBack - x) <= 1e-14 * std::fabs(x),
+          "a number read back is within 15 significant digits");
+
+  const std::string shown = velmara::ShownEnergyText(text);
+  Require(shown.size() <= 10, "the energy box shows at most 10 characters");
+  const auto exponent = text.find('E');
+  if (exponent != std::string::npos) {
+    const std::string_view suffix = std::string_view(text).substr(exponent);
+    Require(std::string_view(shown).ends_with(suffix), "a shown exponent form keeps its exponent");
+  }
+}
+
+void CheckFilter(std::int16_t key, std::u16string_view boxText) {
+  std::int16_t filtered = key;
+  velmara::FilterNumericKey(filtered, boxText);
+  Require(filtered == key || filtered == 0, "the filter leaves a key unchanged or makes it 0");
+  const bool digit = key >= '0' && key <= '9';
+  const bool point = key == '.' && boxText.find(u'.') == std::u16string_view::npos;
+  Require((filtered == key && key != 0) == (digit || point),
+          "only digits and a first point get through");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  CheckReading(std::string_view(reinterpret_cast<const char*>(data), size));
+
+  if (size >= sizeof(double)) {
+    double x = 0.0;
+    std::memcpy(&x, data, sizeof x);
+    CheckWriting(x);
+  }
+
+  if (size >= sizeof(std::int16_t)) {
+    std::int16_t key = 0;
+    std::memcpy(&key, data, sizeof key);
+    std::u16string boxText((size - sizeof key) / sizeof(char16_t), u'\0');
+    std::memcpy(boxText.data(), data + sizeof key, boxText.size() * sizeof(char16_t));
+    CheckFilter(key, boxText);
+  }
+  return 0;
+}

@@ -1,0 +1,136 @@
+#include <QList>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "main_window/numeric_filter.h"
+
+using velmara::FilterNumericKey;
+
+namespace {
+
+// The key code after the filter has judged `key` for a box holding `boxText`.
+int Filtered(int key, std::u16string_view boxText) {
+  auto keyAscii = static_cast<std::int16_t>(key);
+  FilterNumericKey(keyAscii, boxText);
+  return keyAscii;
+}
+
+}  // namespace
+
+class NumericFilterTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void judgesKeys_data();
+  void judgesKeys();
+  void onlyDigitsAndOnePointPass_data();
+  void onlyDigitsAndOnePointPass();
+};
+
+void NumericFilterTest::judgesKeys_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("passes");
+
+  for (char digit = '0'; digit <= '9'; ++digit) {
+    QTest::addRow("digit %c into an empty box", digit) << int{digit} << QString() << true;
+    QTest::addRow("digit %c after a point", digit) << int{digit} << QString("12.5") << true;
+  }
+
+  QTest::newRow("letter a") << int{'a'} << QString("12") << false;
+  QTest::newRow("letter Z") << int{'Z'} << QString("12") << false;
+  QTest::newRow("exponent letter e") << int{'e'} << QString("12") << false;
+  QTest::newRow("exponent letter E") << int{'E'} << QString("12") << false;
+  QTest::newRow("blank") << int{' '} << QString("12") << false;
+  QTest::newRow("minus") << int{'-'} << QString() << false;
+  QTest::newRow("plus") << int{'+'} << QString() << false;
+  QTest::newRow("comma") << int{','} << QString("12") << false;
+  QTest::newRow("NUL") << 0 << QString("12") << false;
+  QTest::newRow("Ctrl+A") << 1 << QString("12") << false;
+  QTest::newRow("Ctrl+C") << 3 << QString("12") << false;
+  QTest::newRow("Backspace") << 8 << QString("12") << false;
+  QTest::newRow("Return") << 13 << QString("12") << false;
+  QTest::newRow("Ctrl+V") << 22 << QString("12") << false;
+  QTest::newRow("Escape") << 27 << QString("12") << false;
+  QTest::newRow("code 31") << 31 << QString("12") << false;
+  QTest::newRow("code 127") << 127 << QString("12") << false;
+  QTest::newRow("e acute") << 0x00E9 << QString("12") << false;
+  QTest::newRow("Arabic-Indic digit three") << 0x0663 << QString("12") << false;
+  QTest::newRow("fullwidth digit zero") << 0xFF10 << QString("12") << false;
+  QTest::newRow("fullwidth full stop") << 0xFF0E << QString("12") << false;
+  QTest::newRow("low byte is a point") << 0x012E << QString("12") << false;
+  QTest::newRow("low byte is a digit") << 0x0130 << QString("12") << false;
+  QTest::newRow("code -1") << -1 << QString("12") << false;
+  QTest::newRow("code -32768") << -32768 << QString("12") << false;
+  QTest::newRow("negative, low byte a point") << -32722 << QString("12") << false;
+  QTest::newRow("negative, low byte a digit") << -32720 << QString("12") << false;
+
+  QTest::newRow("point into an empty box") << int{'.'} << QString() << true;
+  QTest::newRow("point after 0") << int{'.'} << QString("0") << true;
+  QTest::newRow("point after 12") << int{'.'} << QString("12") << true;
+  QTest::newRow("point into 12.5") << int{'.'} << QString("12.5") << false;
+  QTest::newRow("point into .5") << int{'.'} << QString(".5") << false;
+  QTest::newRow("point into 12.") << int{'.'} << QString("12.") << false;
+  QTest::newRow("point beside a fullwidth full stop")
+      << int{'.'} << QString::fromUtf16(u"12\uFF0E5") << true;
+  QTest::newRow("point after Arabic-Indic digits")
+      << int{'.'} << QString::fromUtf16(u"\u0661\u0662") << true;
+  QTest::newRow("point into 32767 digits") << int{'.'} << QString(32767, '1') << true;
+  QTest::newRow("point into 40000 digits") << int{'.'} << QString(40000, '1') << true;
+  QTest::newRow("point into 32767 characters ending in a point")
+      << int{'.'} << QString(32766, '1') + '.' << false;
+  QTest::newRow("point into 40000 characters ending in a point")
+      << int{'.'} << QString(39999, '1') + '.' << false;
+  QTest::newRow("point into 40000 characters, point at 32768")
+      << int{'.'} << QString(32767, '1') + '.' + QString(7232, '1') << false;
+  QTest::newRow("digit into 40000 characters ending in a point")
+      << int{'7'} << QString(39999, '1') + '.' << true;
+}
+
+void NumericFilterTest::judgesKeys() {
+  QFETCH(int, key);
+  QFETCH(QString, text);
+  QFETCH(bool, passes);
+  QCOMPARE(Filtered(key, text.toStdU16String()), passes ? key : 0);
+}
+
+void NumericFilterTest::onlyDigitsAndOnePointPass_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("pointPasses");
+
+  QTest::newRow("empty box") << QString() << true;
+  QTest::newRow("box holding 1.5") << QString("1.5") << false;
+  QTest::newRow("box of 40000 digits") << QString(40000, '9') << true;
+}
+
+// Every 16-bit key code: each comes back unchanged or 0, and exactly the ten digits, and "."
+// while the box has no point, come back unchanged.
+void NumericFilterTest::onlyDigitsAndOnePointPass() {
+  QFETCH(QString, text);
+  QFETCH(bool, pointPasses);
+  const std::u16string boxText = text.toStdU16String();
+
+  QList<int> expected;
+  for (int key = '0'; key <= '9'; ++key) expected.append(key);
+  if (pointPasses) expected.append('.');
+  std::sort(expected.begin(), expected.end());
+
+  QList<int> passed;
+  for (int key = std::numeric_limits<std::int16_t>::min();
+       key <= std::numeric_limits<std::int16_t>::max(); ++key) {
+    const int result = Filtered(key, boxText);
+    if (result != key && result != 0) {
+      QFAIL(qPrintable(QString("key %1 became %2").arg(key).arg(result)));
+    }
+    if (result == key && key != 0) passed.append(key);
+  }
+  QCOMPARE(passed, expected);
+}
+
+QTEST_GUILESS_MAIN(NumericFilterTest)
+#include "test_numeric_filter.moc"
