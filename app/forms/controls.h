@@ -68,6 +68,10 @@ class OptionButton : public QRadioButton {
   // Runs once the button has become the selected one of its frame.
   void OnClick(ClickHandler handler) { click_ = std::move(handler); }
 
+ protected:
+  // The whole box takes the click, not only the indicator and the caption's text.
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
  private:
   ClickHandler click_;
 };
@@ -79,6 +83,9 @@ class CheckBox : public QCheckBox {
   std::int16_t Value() const { return isChecked() ? 1 : 0; }
   // Runs after Value has toggled.
   void OnClick(ClickHandler handler) { click_ = std::move(handler); }
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 
  private:
   ClickHandler click_;

@@ -222,6 +222,22 @@ void Form::Unload() {
   QCoreApplication::quit();
 }
 
+void Form::changeEvent(QEvent* event) {
+  // X11 activates a window that is clicked even while it is disabled. The window that disabled
+  // it takes the activation back, so its keys (Enter on OK) keep working.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window != this && window->isVisible() && window->isEnabled() &&
+          dynamic_cast<Form*>(window)) {
+        window->raise();
+        window->activateWindow();
+        break;
+      }
+    }
+  }
+  QWidget::changeEvent(event);
+}
+
 void Form::closeEvent(QCloseEvent* event) {
   event->accept();
   Unload();

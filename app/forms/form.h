@@ -44,6 +44,7 @@ class Form : public QWidget {
   // Runs whenever the window goes away, by Unload or by the window system's close request.
   virtual void Form_Unload() {}
 
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
