@@ -16,8 +16,10 @@ namespace forms {
 void ShowEmptyTitle(QWindow& window) {
   window.setTitle(QString());
 #ifdef VELMARA_HAVE_XCB
+  // Other platforms (offscreen, Wayland) may still answer as X11, without a connection.
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (!x11) return;
+  if (!x11 || !x11->connection()) return;
   xcb_connection_t* connection = x11->connection();
   const auto id = static_cast<xcb_window_t>(window.winId());
   constexpr const char* kNetWmName = "_NET_WM_NAME";
