@@ -6,6 +6,7 @@
 
 #include "colour.h"
 #include "key_code.h"
+#include "style.h"
 
 namespace forms {
 namespace {
@@ -18,6 +19,25 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
   connect(this, &QPushButton::clicked, this, [this] {
     if (click_) click_();
   });
+}
+
+void CommandButton::SetCaption(const QString& caption) {
+  setText(caption);
+  setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+  for (QShortcut* key : furtherAccessKeys_) delete key;
+  furtherAccessKeys_.clear();
+  bool first = true;
+  for (qsizetype i = caption.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < caption.size();
+       i = caption.indexOf(QLatin1Char('&'), i + 2)) {
+    if (caption[i + 1] == QLatin1Char('&')) continue;  // "&&" is a plain "&"
+    if (first) {
+      first = false;
+      continue;
+    }
+    auto* key = new QShortcut(QKeySequence(QStringLiteral("Alt+") + caption[i + 1]), this);
+    connect(key, &QShortcut::activated, this, [this] { animateClick(); });
+    furtherAccessKeys_.push_back(key);
+  }
 }
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent), backColor_(kWindowBackground) {}
@@ -46,7 +66,15 @@ void TextBox::changeEvent(QEvent* event) {
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
   if (keyPress_) {
-    if (const auto code = KeyCodeFor(*event)) {
+    const auto code = KeyCodeFor(*event);
+    const QString text = event->text();
+    if (!code && !text.isEmpty() && text.front().category() != QChar::Other_Control) {
+      // A character without a key code (Alt with a letter is an access key) never enters the
+      // box past its KeyPress handler.
+      event->ignore();
+      return;
+    }
+    if (code) {
       std::int16_t keyAscii = *code;
       keyPress_(keyAscii);
       if (keyAscii == 0) {
@@ -66,23 +94,30 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
   // Characters composed by an input method are typed characters too: each goes through the
   // KeyPress handler like a key.
   if (keyPress_ && !event->commitString().isEmpty()) {
-    QString accepted;
+    bool replaced = false;
     for (const char32_t character : event->commitString().toUcs4()) {
-      const QString one = QString::fromUcs4(&character, 1);
+      QString one = QString::fromUcs4(&character, 1);
       if (const auto code = KeyCodeFor(Qt::Key_unknown, Qt::NoModifier, one)) {
         std::int16_t keyAscii = *code;
         keyPress_(keyAscii);
         if (keyAscii == 0) continue;
-        if (keyAscii != *code) {
-          accepted += QChar(static_cast<char16_t>(keyAscii));
-          continue;
-        }
+        if (keyAscii != *code) one = QString(QChar(static_cast<char16_t>(keyAscii)));
       }
-      accepted += one;
+      // Each character enters before the next one is judged.
+      QInputMethodEvent single;
+      if (replaced) {
+        single.setCommitString(one);
+      } else {
+        single.setCommitString(one, event->replacementStart(), event->replacementLength());
+        replaced = true;
+      }
+      QLineEdit::inputMethodEvent(&single);
     }
-    QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
-    QLineEdit::inputMethodEvent(&filtered);
+    QInputMethodEvent rest(event->preeditString(), event->attributes());
+    if (!replaced) {
+      rest.setCommitString(QString(), event->replacementStart(), event->replacementLength());
+    }
+    QLineEdit::inputMethodEvent(&rest);
     return;
   }
   QLineEdit::inputMethodEvent(event);
@@ -96,8 +131,16 @@ Label::Label(QWidget* parent) : QLabel(parent) {
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
   connect(this, &QRadioButton::toggled, this, [this](bool checked) {
-    if (checked && click_) click_();
+    if (!checked) return;
+    MakeTabStopOfGroup();
+    if (click_) click_();
   });
+}
+
+void OptionButton::MakeTabStopOfGroup() {
+  for (auto* option : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
+    option->setFocusPolicy(option == this ? Qt::StrongFocus : Qt::ClickFocus);
+  }
 }
 
 CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
@@ -117,7 +160,7 @@ void Line::paintEvent(QPaintEvent*) {
 }
 
 Image::Image(QWidget* parent, const QString& picture) : QLabel(parent) {
-  setPixmap(QPixmap(picture));
+  setPixmap(PngPixmap(picture));
   setScaledContents(true);
 }
 

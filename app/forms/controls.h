@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 // The control kinds of a window design, as thin Qt widgets with the properties and events the
 // windows' handlers use. Truth values follow the design: True is -1, False is 0.
@@ -24,11 +26,14 @@ class CommandButton : public QPushButton {
  public:
   explicit CommandButton(QWidget* parent);
   QString Caption() const { return text(); }
-  void SetCaption(const QString& caption) { setText(caption); }
+  // The name read out follows the caption, without its access-key marks. Every marked letter
+  // presses the button with Alt, not only the first one that Qt itself takes.
+  void SetCaption(const QString& caption);
   void OnClick(ClickHandler handler) { click_ = std::move(handler); }
 
  private:
   ClickHandler click_;
+  std::vector<QShortcut*> furtherAccessKeys_;
 };
 
 class TextBox : public QLineEdit {
@@ -57,7 +62,11 @@ class Label : public QLabel {
  public:
   explicit Label(QWidget* parent);
   QString Caption() const { return text(); }
-  void SetCaption(const QString& caption) { setText(caption); }
+  // The name read out follows the caption, without its access-key marks.
+  void SetCaption(const QString& caption) {
+    setText(caption);
+    setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+  }
 };
 
 class OptionButton : public QRadioButton {
@@ -65,6 +74,8 @@ class OptionButton : public QRadioButton {
   explicit OptionButton(QWidget* parent);
   QString Caption() const { return text(); }
   std::int16_t Value() const { return isChecked() ? kTrue : kFalse; }
+  // The Tab key stops once on an option group: on its selected button.
+  void MakeTabStopOfGroup();
   // Runs once the button has become the selected one of its frame.
   void OnClick(ClickHandler handler) { click_ = std::move(handler); }
 

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "style.h"
 #include "window_title.h"
 
 namespace forms {
@@ -144,7 +145,7 @@ Form::Form(const FormDesign& design) : border_(design.border), client_(new QWidg
 void Form::Build(const FormDesign& design) {
   setObjectName(QString::fromLatin1(design.name));
   setWindowTitle(QString::fromUtf8(design.caption));
-  if (design.icon) setWindowIcon(QIcon(QString::fromUtf8(design.icon)));
+  if (design.icon) setWindowIcon(QIcon(PngPixmap(QString::fromUtf8(design.icon))));
   client_->setObjectName(QStringLiteral("client"));
 
   const QSize client(PixelsFromTwips(design.clientWidth), PixelsFromTwips(design.clientHeight));
@@ -172,6 +173,9 @@ void Form::Build(const FormDesign& design) {
     if (row.tabIndex >= 0 && widget->focusPolicy() != Qt::NoFocus) {
       focusOrder.emplace_back(row.tabIndex, widget);
     }
+  }
+  for (auto* option : findChildren<OptionButton*>()) {
+    if (option->isChecked()) option->MakeTabStopOfGroup();
   }
   // Frames are drawn under the controls placed over them on the window.
   for (auto* frame : client_->findChildren<Frame*>(Qt::FindDirectChildrenOnly)) frame->lower();
