@@ -1,9 +1,13 @@
 #include "style.h"
 
+#include <qdrawutil.h>
 #include <QApplication>
 #include <QFont>
+#include <QImageReader>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 namespace forms {
 namespace {
@@ -23,6 +27,22 @@ class CompactStyle : public QProxyStyle {
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
   }
+
+  // Fusion's frame of a group box, drawn from Fusion's own picture, read as PngPixmap reads.
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element != PE_FrameGroupBox) {
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
+      return;
+    }
+    static const QPixmap frame =
+        PngPixmap(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
+    constexpr int kFusionTitleGap = 3;
+    const int top = qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
+                         option->fontMetrics.height()) +
+                    kFusionTitleGap;
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), frame);
+  }
 };
 
 }  // namespace
@@ -37,6 +57,12 @@ void SetUpLook(QApplication& application) {
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(8);
   application.setFont(font);
+}
+
+QPixmap PngPixmap(const QString& path) {
+  QImageReader reader(path, "png");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
 }
 
 }  // namespace forms
