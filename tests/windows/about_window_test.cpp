@@ -1,0 +1,331 @@
+#include <QFontInfo>
+#include <QPointer>
+#include <QTextLayout>
+
+#include "window_test_support.h"
+
+using namespace window_test;
+
+// The About window: its fixed frameless layout, how the About button opens it over a disabled
+// main window, and every way it goes away.
+class AboutWindowTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase();
+  void cleanup();
+  void windowFrame();
+  void controlGeometry_data();
+  void controlGeometry();
+  void captions();
+  void titleFont();
+  void commentsWrapBetweenAddresses();
+  void openingDisablesMainWindow();
+  void closeWithOk_data();
+  void closeWithOk();
+  void escapeLeavesItOpen();
+  void secondOpeningStartsAfresh();
+  void mainWindowUntouched();
+  void closedByWindowSystem();
+  void closingMainWindowWhileOpenEndsProgram();
+};
+
+namespace {
+
+constexpr int Px(int twips) { return (2 * twips + 15) / 30; }
+
+// Opens the About window as a user does: expand the main window, click About.
+Form2* OpenAbout(Form1& form) {
+  if (form.Command4.Caption() == QLatin1String("&Muzzle Energy >>")) Click(form.Command4);
+  Click(form.Command8);
+  Form2* about = forms::IfLoaded<Form2>();
+  return about && QTest::qWaitForWindowActive(about) ? about : nullptr;
+}
+
+// Everything a user sees of the main window's state.
+QStringList Snapshot(const Form1& form) {
+  QStringList state{QString::number(form.height()), form.Command4.Caption()};
+  for (const auto* box : form.findChildren<forms::TextBox*>()) {
+    state << box->objectName() + QLatin1Char('=') + box->Text() + QLatin1Char('/') +
+                 QString::number(box->BackColor());
+  }
+  for (const auto* label : form.findChildren<forms::Label*>()) state << label->Caption();
+  for (const auto* button : form.findChildren<QAbstractButton*>()) {
+    state << button->objectName() + QLatin1Char(':') + QString::number(button->isChecked());
+  }
+  return state;
+}
+
+}  // namespace
+
+void AboutWindowTest::initTestCase() { SetUpLook(); }
+
+void AboutWindowTest::cleanup() { DiscardWindows(); }
+
+void AboutWindowTest::windowFrame() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Form2* about = OpenAbout(*form);
+  QVERIFY(about);
+  QVERIFY(about->windowFlags() & Qt::FramelessWindowHint);
+  QCOMPARE(about->size(), QSize(318, 172));
+  QCOMPARE(about->minimumSize(), QSize(318, 172));
+  QCOMPARE(about->maximumSize(), QSize(318, 172));
+  QCOMPARE(about->windowTitle(), QString());
+  const auto* client = about->findChild<QWidget*>(QStringLiteral("client"));
+  QVERIFY(client);
+  QCOMPARE(client->geometry(), QRect(3, 3, 312, 166));
+}
+
+void AboutWindowTest::controlGeometry_data() {
+  QTest::addColumn<int>("left");
+  QTest::addColumn<int>("top");
+  QTest::addColumn<int>("width");
+  QTest::addColumn<int>("height");
+  QTest::newRow("Label1") << 840 << 240 << 3255 << 375;
+  QTest::newRow("Label2") << 1560 << 720 << 1575 << 375;
+  QTest::newRow("Image1") << 3840 << 720 << 720 << 720;
+  QTest::newRow("Label4") << 1920 << 1320 << 1335 << 375;
+  QTest::newRow("Label3") << 240 << 1560 << 4335 << 615;
+  QTest::newRow("Command1") << 1800 << 2040 << 975 << 375;
+}
+
+void AboutWindowTest::controlGeometry() {
+  QFETCH(int, left);
+  QFETCH(int, top);
+  QFETCH(int, width);
+  QFETCH(int, height);
+
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Form2* about = OpenAbout(*form);
+  QVERIFY(about);
+  const auto* control = about->findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+  QVERIFY(control);
+  QCOMPARE(control->parentWidget()->objectName(), QStringLiteral("client"));
+  QCOMPARE(control->geometry(), QRect(Px(left), Px(top), Px(width), Px(height)));
+  // The client sits inside the window's own 3-pixel frame.
+  QCOMPARE(control->mapTo(about, QPoint(0, 0)), QPoint(3 + Px(left), 3 + Px(top)));
+  QVERIFY(about->rect()
+              .adjusted(3, 3, -3, -3)
+              .contains(QRect(control->mapTo(about, QPoint(0, 0)), control->size())));
+}
+
+void AboutWindowTest::captions() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Form2* about = OpenAbout(*form);
+  QVERIFY(about);
+  QCOMPARE(about->Label1.Caption(), QStringLiteral("Velmara"));
+  QCOMPARE(about->Label2.Caption(), QStringLiteral("January 2000 - V2.1"));
+  QCOMPARE(about->Label4.Caption(), QStringLiteral("Freeware"));
+  QCOMPARE(about->Command1.Caption(), QStringLiteral("&OK"));
+  QVERIFY(about->Label3.Caption().startsWith(QStringLiteral("Comments to ")));
+  QVERIFY(!about->Label3.Caption().contains(QLatin1Char('\n')));
+  QVERIFY(!about->Image1.pixmap().isNull());
+  QVERIFY(about->Image1.hasScaledContents());
+  // No tooltips, and OK is the only control that takes the focus.
+  for (const auto* control : about->findChildren<QWidget*>()) {
+    QVERIFY2(control->toolTip().isEmpty(), qPrintable(control->objectName()));
+    if (control != &about->Command1) {
+      QVERIFY2(!(control->focusPolicy() & Qt::TabFocus), qPrintable(control->objectName()));
+    }
+  }
+  QCOMPARE(QApplication::focusWidget(), &about->Command1);
+  Press(Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), &about->Command1);
+}
+
+void AboutWindowTest::titleFont() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Form2* about = OpenAbout(*form);
+  QVERIFY(about);
+  const QFont font = about->Label1.font();
+  QVERIFY(font.bold());
+  QVERIFY(qAbs(font.pointSizeF() - 9.75) < 0.01);
+  QVERIFY(QFontInfo(font).bold());
+  QVERIFY(QFontInfo(font).pointSizeF() > QFontInfo(about->Label2.font()).pointSizeF());
+}
+
+void AboutWindowTest::commentsWrapBetweenAddresses() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Form2* about = OpenAbout(*form);
+  QVERIFY(about);
+  const forms::Label& label = about->Label3;
+  const QString caption = label.Caption();
+  const QStringList words = caption.split(QLatin1Char(' '));
+  QCOMPARE(words.size(), 4);
+  QCOMPARE(words[0], QStringLiteral("Comments"));
+  QCOMPARE(words[1], QStringLiteral("to"));
+  QVERIFY(words[2].contains(QLatin1Char('@')));
+  QVERIFY(!words[3].contains(QLatin1Char('@')));
+
+  // In the label's width the caption takes exactly two lines, the second one starting at the
+  // web address, and both fit the label's height.
+  QTextLayout layout(caption, label.font());
+  QTextOption option;
+  option.setWrapMode(QTextOption::WordWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  qreal height = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(label.contentsRect().width());
+    height += line.height();
+  }
+  layout.endLayout();
+  QCOMPARE(layout.lineCount(), 2);
+  QCOMPARE(layout.lineAt(1).textStart(), caption.indexOf(words[3]));
+  QVERIFY(height <= label.height());
+  const QFontMetrics metrics(label.font());
+  QVERIFY(label.heightForWidth(label.width()) > metrics.height());
+  QVERIFY(label.heightForWidth(label.width()) <= label.height());
+
+  // "Freeware" ends above the first line of the comments.
+  const QRect freeware = about->Label4.geometry();
+  QVERIFY(freeware.top() + QFontMetrics(about->Label4.font()).height() <= label.geometry().top());
+}
+
+void AboutWindowTest::openingDisablesMainWindow() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Form2* about = OpenAbout(*form);
+  QVERIFY(about);
+  QVERIFY(about->isVisible());
+  QCOMPARE(QApplication::activeWindow(), about);
+  QCOMPARE(QApplication::focusWidget(), &about->Command1);
+  QVERIFY(!form->isEnabled());
+  QVERIFY(form->isVisible());
+
+  // Clicks on the main window do nothing while the About window is open.
+  const QStringList before = Snapshot(*form);
+  Click(form->Command4);
+  Click(form->Command6);
+  Click(form->Command3);
+  Click(form->Option3);
+  Click(form->Check1);
+  Click(form->Command8);
+  QTest::mouseClick(&form->Text2, Qt::LeftButton);
+  Type(QStringLiteral("7"));
+  QCOMPARE(Snapshot(*form), before);
+  QCOMPARE(forms::IfLoaded<Form2>(), about);
+  QVERIFY(about->isVisible());
+}
+
+void AboutWindowTest::closeWithOk_data() {
+  QTest::addColumn<QString>("how");
+  QTest::newRow("click OK") << "click";
+  QTest::newRow("Return") << "return";
+  QTest::newRow("Enter on the keypad") << "enter";
+  QTest::newRow("Space") << "space";
+}
+
+void AboutWindowTest::closeWithOk() {
+  QFETCH(QString, how);
+
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  QPointer<Form2> about = OpenAbout(*form);
+  QVERIFY(about);
+  if (how == QLatin1String("click")) Click(about->Command1);
+  if (how == QLatin1String("return")) Press(Qt::Key_Return);
+  if (how == QLatin1String("enter")) Press(Qt::Key_Enter, Qt::KeypadModifier);
+  if (how == QLatin1String("space")) Press(Qt::Key_Space);
+  QVERIFY(!forms::IfLoaded<Form2>());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(about.isNull());
+  QVERIFY(form->isEnabled());
+
+  // The main window takes input again.
+  Click(form->Command4);
+  QCOMPARE(form->Command4.Caption(), QStringLiteral("&Muzzle Energy >>"));
+}
+
+void AboutWindowTest::escapeLeavesItOpen() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Form2* about = OpenAbout(*form);
+  QVERIFY(about);
+  Press(Qt::Key_Escape);
+  QCOMPARE(forms::IfLoaded<Form2>(), about);
+  QVERIFY(about->isVisible());
+  QVERIFY(!form->isEnabled());
+}
+
+void AboutWindowTest::secondOpeningStartsAfresh() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  QPointer<Form2> first = OpenAbout(*form);
+  QVERIFY(first);
+  first->Label2.SetCaption(QStringLiteral("changed while open"));
+  Click(first->Command1);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(first.isNull());
+
+  Form2* second = OpenAbout(*form);
+  QVERIFY(second);
+  QCOMPARE(second->Label2.Caption(), QStringLiteral("January 2000 - V2.1"));
+  QCOMPARE(second->size(), QSize(318, 172));
+  QCOMPARE(QApplication::focusWidget(), &second->Command1);
+  QVERIFY(!form->isEnabled());
+}
+
+void AboutWindowTest::mainWindowUntouched() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Click(form->Option4);
+  Click(form->Check1);
+  TypeOver(form->Text1, QStringLiteral("32"));
+  Click(form->Command2);
+  Click(form->Command4);
+  Click(form->Option12);
+  TypeOver(form->Text2, QStringLiteral("1"));
+  TypeOver(form->Text3, QStringLiteral("178"));
+  Click(form->Command5);
+  const QStringList before = Snapshot(*form);
+  QCOMPARE(form->Height(), 5895);
+
+  Form2* about = OpenAbout(*form);
+  QVERIFY(about);
+  Click(about->Command1);
+  QCOMPARE(Snapshot(*form), before);
+  QCOMPARE(form->Height(), 5895);
+  QCOMPARE(form->Text4.Text(), QStringLiteral("2"));
+  QCOMPARE(form->Text5.Text(), QStringLiteral("15.842"));
+}
+
+void AboutWindowTest::closedByWindowSystem() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  QPointer<Form2> about = OpenAbout(*form);
+  QVERIFY(about);
+  QVERIFY(about->close());
+  QVERIFY(!forms::IfLoaded<Form2>());
+  QVERIFY(form->isEnabled());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(about.isNull());
+  QVERIFY(form->isVisible());
+}
+
+void AboutWindowTest::closingMainWindowWhileOpenEndsProgram() {
+  QPointer<Form1> main;
+  QPointer<Form2> about;
+  bool aboutOpen = false;
+  const int result = RunProgram([&] {
+    main = forms::IfLoaded<Form1>();
+    if (!main || !QTest::qWaitForWindowExposed(main)) return;
+    about = OpenAbout(*main);
+    aboutOpen = about && about->isVisible() && !main->isEnabled();
+    main->close();
+  });
+  QCOMPARE(result, 0);
+  QVERIFY(aboutOpen);
+  QVERIFY(main.isNull());
+  QVERIFY(about.isNull());
+  QVERIFY(!forms::IfLoaded<Form1>());
+  QVERIFY(!forms::IfLoaded<Form2>());
+}
+
+QTEST_MAIN(AboutWindowTest)
+#include "about_window_test.moc"

@@ -1,0 +1,275 @@
+#include "window_test_support.h"
+
+using namespace window_test;
+
+// The conversion panel through clicks and typing: ten conversions both ways, the reverse tick,
+// Calculate and Clear.
+class ConversionPanelTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase();
+  void cleanup();
+  void calculateAtStart();
+  void everyConversion_data();
+  void everyConversion();
+  void reverseTicks_data();
+  void reverseTicks();
+  void conversionChosenWhileReversed_data();
+  void conversionChosenWhileReversed();
+  void failedCalculationKeepsResult_data();
+  void failedCalculationKeepsResult();
+  void clearThenCalculate();
+  void clearKeepsConversion();
+};
+
+namespace {
+
+forms::OptionButton* Option(Form1& form, const QString& name) {
+  return form.findChild<forms::OptionButton*>(name);
+}
+
+}  // namespace
+
+void ConversionPanelTest::initTestCase() { SetUpLook(); }
+
+void ConversionPanelTest::cleanup() { DiscardWindows(); }
+
+void ConversionPanelTest::calculateAtStart() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  form->Text4.SetText(QStringLiteral("stale"));
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), QStringLiteral("0"));
+  QCOMPARE(form->Text1.Text(), QStringLiteral("0"));
+}
+
+void ConversionPanelTest::everyConversion_data() {
+  QTest::addColumn<QString>("first");
+  QTest::addColumn<QString>("second");
+  QTest::addColumn<bool>("integerFactor");
+  QTest::addColumn<QString>("forward");
+  QTest::addColumn<QString>("reversed");
+
+  // Captions going forward, how the factor is held, and the results for the number 1: the factor
+  // itself forward, and its reciprocal at 15 significant digits reversed.
+  QTest::newRow("Option1") << "ft/P"
+                           << "J" << false << "1.3558"
+                           << "0.737571913261543";
+  QTest::newRow("Option2") << "grains"
+                           << "g" << false << "0.0648"
+                           << "15.4320987654321";
+  QTest::newRow("Option3") << "lbs"
+                           << "kg" << false << "0.454"
+                           << "2.20264317180617";
+  QTest::newRow("Option4") << "lbs"
+                           << "oz" << true << "16"
+                           << "0.0625";
+  QTest::newRow("Option5") << "lbs"
+                           << "grains" << true << "7000"
+                           << "0.000142857142857143";
+  QTest::newRow("Option6") << "fps"
+                           << "m/s" << false << "0.305"
+                           << "3.27868852459016";
+  QTest::newRow("Option7") << "inch"
+                           << "cm" << false << "2.54"
+                           << "0.393700787401575";
+  QTest::newRow("Option8") << "ft"
+                           << "m" << false << "0.3048"
+                           << "3.28083989501312";
+  QTest::newRow("Option9") << "yds"
+                           << "m" << false << "0.9144"
+                           << "1.09361329833771";
+  QTest::newRow("Option10") << "Miles"
+                            << "ft" << true << "5280"
+                            << "0.000189393939393939";
+}
+
+void ConversionPanelTest::everyConversion() {
+  QFETCH(QString, first);
+  QFETCH(QString, second);
+  QFETCH(bool, integerFactor);
+  QFETCH(QString, forward);
+  QFETCH(QString, reversed);
+
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  auto* option = Option(*form, QString::fromLatin1(QTest::currentDataTag()));
+  QVERIFY(option);
+  // From another conversion, so that the option's own handler writes captions and factor.
+  Click(option == &form->Option2 ? form->Option3 : form->Option2);
+  Click(*option);
+  QCOMPARE(option->Value(), forms::kTrue);
+  QCOMPARE(form->Label3.Caption(), first);
+  QCOMPARE(form->Label4.Caption(), second);
+  QCOMPARE(Module1::ConversionFactor.GetKind(),
+           integerFactor ? velmara::Variant::Kind::Integer16 : velmara::Variant::Kind::Double);
+  // Choosing computes nothing.
+  QCOMPARE(form->Text4.Text(), QStringLiteral("0"));
+
+  TypeOver(form->Text1, QStringLiteral("1"));
+  QCOMPARE(form->Text1.Text(), QStringLiteral("1"));
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), forward);
+
+  Click(form->Check1);
+  QCOMPARE(form->Check1.Value(), std::int16_t{1});
+  QCOMPARE(form->Label3.Caption(), second);
+  QCOMPARE(form->Label4.Caption(), first);
+  QCOMPARE(form->Text4.Text(), forward);
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), reversed);
+  QCOMPARE(form->Text1.Text(), QStringLiteral("1"));
+}
+
+void ConversionPanelTest::reverseTicks_data() {
+  QTest::addColumn<int>("ticks");
+  QTest::addColumn<QString>("first");
+  QTest::addColumn<QString>("second");
+  QTest::newRow("one tick") << 1 << "g"
+                            << "grains";
+  QTest::newRow("two ticks") << 2 << "grains"
+                             << "g";
+  QTest::newRow("three ticks") << 3 << "g"
+                               << "grains";
+  QTest::newRow("four ticks") << 4 << "grains"
+                              << "g";
+}
+
+void ConversionPanelTest::reverseTicks() {
+  QFETCH(int, ticks);
+  QFETCH(QString, first);
+  QFETCH(QString, second);
+
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Click(form->Option2);
+  TypeOver(form->Text1, QStringLiteral("5"));
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), QStringLiteral("0.324"));
+  for (int i = 0; i < ticks; ++i) Click(form->Check1);
+  QCOMPARE(form->Check1.Value(), std::int16_t(ticks % 2));
+  QCOMPARE(form->Label3.Caption(), first);
+  QCOMPARE(form->Label4.Caption(), second);
+  // Ticking computes nothing and leaves both boxes alone.
+  QCOMPARE(form->Text1.Text(), QStringLiteral("5"));
+  QCOMPARE(form->Text4.Text(), QStringLiteral("0.324"));
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(),
+           ticks % 2 ? QStringLiteral("77.1604938271605") : QStringLiteral("0.324"));
+}
+
+void ConversionPanelTest::conversionChosenWhileReversed_data() {
+  QTest::addColumn<QString>("option");
+  QTest::addColumn<QString>("first");
+  QTest::addColumn<QString>("second");
+  QTest::addColumn<QString>("input");
+  QTest::addColumn<QString>("result");
+
+  QTest::newRow("Option10, 5280 ft are one mile") << "Option10"
+                                                  << "ft"
+                                                  << "Miles"
+                                                  << "5280"
+                                                  << "1";
+  QTest::newRow("Option4, 32 oz are 2 lbs") << "Option4"
+                                            << "oz"
+                                            << "lbs"
+                                            << "32"
+                                            << "2";
+  // 0.454 times the stored 1 / 0.454 is the double just below 1, written at 15 digits.
+  QTest::newRow("Option3, 0.454 kg are 1 lbs") << "Option3"
+                                               << "kg"
+                                               << "lbs"
+                                               << "0.454"
+                                               << "1";
+  QTest::newRow("Option6, 0.305 m/s are 1 fps") << "Option6"
+                                                << "m/s"
+                                                << "fps"
+                                                << "0.305"
+                                                << "1";
+  QTest::newRow("Option1, 1.3558 J are 1 ft/P") << "Option1"
+                                                << "J"
+                                                << "ft/P"
+                                                << "1.3558"
+                                                << "1";
+}
+
+void ConversionPanelTest::conversionChosenWhileReversed() {
+  QFETCH(QString, option);
+  QFETCH(QString, first);
+  QFETCH(QString, second);
+  QFETCH(QString, input);
+  QFETCH(QString, result);
+
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Click(form->Option9);
+  Click(form->Check1);
+  auto* chosen = Option(*form, option);
+  QVERIFY(chosen);
+  Click(*chosen);
+  QCOMPARE(form->Check1.Value(), std::int16_t{1});
+  QCOMPARE(form->Label3.Caption(), first);
+  QCOMPARE(form->Label4.Caption(), second);
+  TypeOver(form->Text1, input);
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), result);
+}
+
+void ConversionPanelTest::failedCalculationKeepsResult_data() {
+  QTest::addColumn<QString>("input");
+  QTest::newRow("emptied by hand") << "";
+  QTest::newRow("a point alone") << ".";
+}
+
+void ConversionPanelTest::failedCalculationKeepsResult() {
+  QFETCH(QString, input);
+
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Click(form->Option10);
+  TypeOver(form->Text1, QStringLiteral("2"));
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), QStringLiteral("10560"));
+  TypeOver(form->Text1, input);
+  QCOMPARE(form->Text1.Text(), input);
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), QStringLiteral("10560"));
+  QVERIFY(form->isVisible());
+  QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void ConversionPanelTest::clearThenCalculate() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  TypeOver(form->Text1, QStringLiteral("3"));
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), QStringLiteral("4.0674"));
+  Click(form->Command3);
+  QCOMPARE(form->Text1.Text(), QString());
+  QCOMPARE(form->Text4.Text(), QString());
+  Click(form->Command2);
+  QCOMPARE(form->Text1.Text(), QString());
+  QCOMPARE(form->Text4.Text(), QString());
+  QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void ConversionPanelTest::clearKeepsConversion() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Click(form->Option3);
+  Click(form->Check1);
+  Click(form->Command3);
+  QCOMPARE(form->Option3.Value(), forms::kTrue);
+  QCOMPARE(form->Check1.Value(), std::int16_t{1});
+  QCOMPARE(form->Label3.Caption(), QStringLiteral("kg"));
+  QCOMPARE(form->Label4.Caption(), QStringLiteral("lbs"));
+  // The next calculation on a newly typed number uses the same conversion and direction.
+  ClickInto(form->Text1);
+  Type(QStringLiteral("4.54"));
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), QStringLiteral("10"));
+}
+
+QTEST_MAIN(ConversionPanelTest)
+#include "conversion_panel_test.moc"
