@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include "about_window/form2.h"
+#include "main_window/form1.h"
+#include "user_events.h"
+
+// What the windows keep true after every user event.
+enum class Rule {
+  UnitCaptions,       // Label3/Label4 name the selected conversion's units, in the mode's order
+  ConversionFactors,  // the shared factors belong to the selected conversion
+  EnergyUnits,        // Label7/Label8/Label11 and the divisor belong to the selected unit system
+  EntryDigits,        // typing leaves only digits and one "." in Text1, Text2, Text3
+  ConversionResult,   // Calculate writes the converted number, or leaves the result alone
+  EnergyResult,       // Calculate Energy writes the energy and its band's colour
+  Clearing,           // the Clear buttons reset their boxes
+  Copying,            // Copy To Clipboard copies the energy and its unit
+  AboutModality,      // the main window takes input exactly while the About window is closed
+  WindowHeight,       // the main window is collapsed or expanded, as its button says
+};
+inline constexpr std::size_t kRuleCount = 10;
+const char* RuleName(Rule rule);
+
+// The running program for one sequence of events: starts with a fresh main window and no shared
+// values, sends each event as a user makes it, and checks the windows after it. When the user
+// closes the program it is started again.
+class Session {
+ public:
+  Session();
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  Scene Now() const;
+  void Perform(const UserEvent& event);
+  // What failed during and after the last event, each line starting with its rule's name.
+  QStringList TakeFindings();
+
+  const std::array<long long, kRuleCount>& Checks() const { return checks_; }
+  int Starts() const { return starts_; }
+  int AboutOpenings() const { return aboutOpenings_; }
+
+ private:
+  void Start();
+  void Settle();
+  void Watch();
+  QWidget* Control(const QString& target) const;
+  void Taint(const QWidget* box);
+  bool Expect(bool holds, Rule rule, const QString& seen);
+
+  void CheckConversionPanel();
+  void CheckEnergyUnits();
+  void CheckEntryBoxes();
+  void CheckWindows();
+  void AfterConversion();
+  void AfterEnergy();
+  void AfterConversionClear();
+  void AfterEnergyClear();
+  void AfterCopy();
+
+  QObject observer_;
+  QPointer<Form1> form1_;
+  bool aboutOpen_ = false;
+  QString resultBefore_;           // Text4 before the event
+  std::array<bool, 3> tainted_{};  // Text1..Text3 hold pasted text since their last clean state
+  QStringList findings_;
+  std::array<long long, kRuleCount> checks_{};
+  int starts_ = 0;
+  int aboutOpenings_ = 0;
+};
