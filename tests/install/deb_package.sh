@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Packs the build as a Debian package into a scratch directory and checks what apt would see: the
+# control fields, the libraries dpkg-shlibdeps found, and the unpacked files, which must form the
+# same complete, valid tree as a plain install under /usr.
+# Usage: deb_package.sh <build dir> <version> <scratch dir>
+set -uo pipefail
+here=$(dirname "$0")
+build=$1 version=$2 scratch=$3
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+if ! cpack --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1; then
+  cat "$scratch/cpack.log" >&2
+  fail "cpack failed"
+  exit 1
+fi
+architecture=$(dpkg --print-architecture)
+deb=$scratch/velmara_${version}_$architecture.deb
+[ -f "$deb" ] || { fail "no $(basename "$deb") in $scratch: $(ls "$scratch")"; exit 1; }
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = velmara ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
+[ "$(field Architecture)" = "$architecture" ] || fail "Architecture is '$(field Architecture)'"
+[ "$(field Section)" = utils ] || fail "Section is '$(field Section)'"
+field Maintainer | grep -Eq '^[^<]+ <[^@>]+@example\.org>$' ||
+  fail "Maintainer is '$(field Maintainer)'"
+depends=$(field Depends)
+depended=$(sed -e 's/ ([^)]*)//g' -e 's/, /\n/g' <<<"$depends")
+for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation; do
+  grep -qxF "$needed" <<<"$depended" || fail "Depends lacks $needed: $depends"
+done
+
+tree=$scratch/tree
+dpkg-deb -x "$deb" "$tree"
+dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '^\./usr/' &&
+  fail "the package puts files outside /usr"
+"$here/installed_tree.sh" "$tree" /usr "$version" || fail "the packed tree is incomplete"
+"$here/validators.sh" desktop-entry "$tree/usr/share/applications/velmara.desktop" ||
+  fail "the packed desktop entry is not valid"
+"$here/validators.sh" metainfo "$tree" || fail "the packed metainfo is not valid"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "$(basename "$deb") is complete; Depends: $depends"
