@@ -75,19 +75,26 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
       return;
     }
     if (code) {
-      std::int16_t keyAscii = *code;
-      keyPress_(keyAscii);
-      if (keyAscii == 0) {
+      const auto entered = Judged(*code, text);
+      if (!entered) {
         event->accept();
         return;
       }
-      if (keyAscii != *code) {
-        insert(QString(QChar(static_cast<char16_t>(keyAscii))));
+      if (*entered != text) {
+        insert(*entered);
         return;
       }
     }
   }
   QLineEdit::keyPressEvent(event);
+}
+
+std::optional<QString> TextBox::Judged(std::int16_t code, const QString& typed) {
+  std::int16_t keyAscii = code;
+  keyPress_(keyAscii);
+  if (keyAscii == 0) return std::nullopt;
+  if (keyAscii != code) return QString(QChar(static_cast<char16_t>(keyAscii)));
+  return typed;
 }
 
 void TextBox::inputMethodEvent(QInputMethodEvent* event) {
@@ -98,10 +105,9 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
     for (const char32_t character : event->commitString().toUcs4()) {
       QString one = QString::fromUcs4(&character, 1);
       if (const auto code = KeyCodeFor(Qt::Key_unknown, Qt::NoModifier, one)) {
-        std::int16_t keyAscii = *code;
-        keyPress_(keyAscii);
-        if (keyAscii == 0) continue;
-        if (keyAscii != *code) one = QString(QChar(static_cast<char16_t>(keyAscii)));
+        const auto entered = Judged(*code, one);
+        if (!entered) continue;
+        one = *entered;
       }
       // Each character enters before the next one is judged.
       QInputMethodEvent single;

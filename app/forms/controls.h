@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include <QCheckBox>
@@ -54,6 +55,9 @@ class TextBox : public QLineEdit {
 
  private:
   void ApplyBackColor();
+  // What a typed character puts in the box once the KeyPress handler has judged its code:
+  // nothing when discarded, the character of a changed code, or the character as typed.
+  std::optional<QString> Judged(std::int16_t code, const QString& typed);
   std::uint32_t backColor_;
   KeyPressHandler keyPress_;
 };
