@@ -1,3 +1,5 @@
+#include <functional>
+
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
@@ -30,6 +32,19 @@ class FormTest : public QObject {
 };
 
 namespace {
+
+// Runs the event loop with the steps `schedule` sets up (on a context object that lives as long
+// as the loop) and gives exec()'s result: -1 when the loop was still running after 10 seconds.
+int ExecWithWatchdog(const std::function<void(QObject& context)>& schedule) {
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [] { QCoreApplication::exit(-1); });
+  watchdog.start(10000);
+  schedule(watchdog);
+  const int result = QApplication::exec();
+  watchdog.stop();
+  return result;
+}
 
 // Presses a key where the keyboard focus is, as the window system delivers it.
 void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
@@ -230,18 +245,13 @@ void FormTest::unloadingStartupFormEndsEventLoop() {
   startup->MakeStartupForm();
   startup->SetVisible(true);
   other->SetVisible(true);
-
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  connect(&watchdog, &QTimer::timeout, &watchdog, [] { QCoreApplication::exit(-1); });
-  watchdog.start(10000);
   bool wasVisible = false;
-  QTimer::singleShot(0, &watchdog, [&] {
-    wasVisible = startup->isVisible() && other->isVisible();
-    startup->Unload();
+  const int result = ExecWithWatchdog([&](QObject& context) {
+    QTimer::singleShot(0, &context, [&] {
+      wasVisible = startup->isVisible() && other->isVisible();
+      startup->Unload();
+    });
   });
-  const int result = QApplication::exec();
-  watchdog.stop();
 
   QCOMPARE(result, 0);
   QVERIFY(wasVisible);
@@ -256,21 +266,16 @@ void FormTest::unloadingOtherFormKeepsEventLoop() {
   startup->MakeStartupForm();
   startup->SetVisible(true);
   other->SetVisible(true);
-
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  connect(&watchdog, &QTimer::timeout, &watchdog, [] { QCoreApplication::exit(-1); });
-  watchdog.start(10000);
   bool otherGoneWhileRunning = false;
   bool startupStillShown = false;
-  QTimer::singleShot(0, &watchdog, [&] { other->Unload(); });
-  QTimer::singleShot(50, &watchdog, [&] {
-    otherGoneWhileRunning = other.isNull();
-    startupStillShown = startup && startup->isVisible();
-    if (startup) startup->Unload();
+  const int result = ExecWithWatchdog([&](QObject& context) {
+    QTimer::singleShot(0, &context, [&] { other->Unload(); });
+    QTimer::singleShot(50, &context, [&] {
+      otherGoneWhileRunning = other.isNull();
+      startupStillShown = startup && startup->isVisible();
+      if (startup) startup->Unload();
+    });
   });
-  const int result = QApplication::exec();
-  watchdog.stop();
 
   QCOMPARE(result, 0);
   QVERIFY(otherGoneWhileRunning);
