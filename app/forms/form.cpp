@@ -213,6 +213,14 @@ void Form::SetVisible(bool visible) {
   activateWindow();
 }
 
+std::vector<Form*> Form::OtherForms() const {
+  std::vector<Form*> forms;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* form = dynamic_cast<Form*>(window); form && form != this) forms.push_back(form);
+  }
+  return forms;
+}
+
 void Form::Unload() {
   if (unloading_) return;
   unloading_ = true;
@@ -220,9 +228,7 @@ void Form::Unload() {
   hide();
   deleteLater();
   if (!startup_) return;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (auto* form = dynamic_cast<Form*>(window); form && form != this) form->Unload();
-  }
+  for (Form* form : OtherForms()) form->Unload();
   QCoreApplication::quit();
 }
 
@@ -230,11 +236,10 @@ void Form::changeEvent(QEvent* event) {
   // X11 activates a window that is clicked even while it is disabled. The window that disabled
   // it takes the activation back, so its keys (Enter on OK) keep working.
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (window != this && window->isVisible() && window->isEnabled() &&
-          dynamic_cast<Form*>(window)) {
-        window->raise();
-        window->activateWindow();
+    for (Form* form : OtherForms()) {
+      if (form->isVisible() && form->isEnabled()) {
+        form->raise();
+        form->activateWindow();
         break;
       }
     }

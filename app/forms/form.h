@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QApplication>
 #include <QPointer>
 #include <QString>
@@ -52,6 +54,8 @@ class Form : public QWidget {
  private:
   void Build(const FormDesign& design);
   int FrameWidth() const;
+  // The program's other windows.
+  std::vector<Form*> OtherForms() const;
 
   BorderStyle border_;
   QWidget* client_;
