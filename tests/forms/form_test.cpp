@@ -1,5 +1,3 @@
-#include <functional>
-
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
@@ -8,6 +6,7 @@
 #include "forms/form.h"
 #include "forms/style.h"
 #include "order_design.h"
+#include "test_support.h"
 
 // A window built from a design table: places and sizes in pixels, containers, focus order, and
 // the end of the program when the start-up window is unloaded.
@@ -31,32 +30,7 @@ class FormTest : public QObject {
   void unloadingOtherFormKeepsEventLoop();
 };
 
-namespace {
-
-// Runs the event loop with the steps `schedule` sets up (on a context object that lives as long
-// as the loop) and gives exec()'s result: -1 when the loop was still running after 10 seconds.
-int ExecWithWatchdog(const std::function<void(QObject& context)>& schedule) {
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [] { QCoreApplication::exit(-1); });
-  watchdog.start(10000);
-  schedule(watchdog);
-  const int result = QApplication::exec();
-  watchdog.stop();
-  return result;
-}
-
-// Presses a key where the keyboard focus is, as the window system delivers it.
-void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-  QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
-}
-
-QString FocusName() {
-  const QWidget* focus = QApplication::focusWidget();
-  return focus ? focus->objectName() : QStringLiteral("(none)");
-}
-
-}  // namespace
+using namespace test_support;
 
 void FormTest::initTestCase() { forms::SetUpLook(*qApp); }
 

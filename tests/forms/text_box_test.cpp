@@ -6,6 +6,7 @@
 #include "forms/form.h"
 #include "forms/style.h"
 #include "order_design.h"
+#include "test_support.h"
 
 // The KeyPress hook of a text box: every typed character reaches the handler with its code
 // before it enters the box; a code set to 0 discards it, a changed code enters as its character.
@@ -61,11 +62,9 @@ struct Recorder {
   }
 };
 
-void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-  QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
-}
-
 }  // namespace
+
+using test_support::Press;
 
 void TextBoxTest::initTestCase() { forms::SetUpLook(*qApp); }
 

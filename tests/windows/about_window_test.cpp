@@ -4,7 +4,7 @@
 
 #include "window_test_support.h"
 
-using namespace window_test;
+using namespace test_support;
 
 // The About window: its fixed frameless layout, how the About button opens it over a disabled
 // main window, and every way it goes away.

@@ -3,7 +3,7 @@
 
 #include "window_test_support.h"
 
-using namespace window_test;
+using namespace test_support;
 
 // What assistive technology reads of the two windows: every control that takes the focus has a
 // name, without access-key marks.

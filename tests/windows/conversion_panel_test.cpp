@@ -1,6 +1,6 @@
 #include "window_test_support.h"
 
-using namespace window_test;
+using namespace test_support;
 
 // The conversion panel through clicks and typing: ten conversions both ways, the reverse tick,
 // Calculate and Clear.

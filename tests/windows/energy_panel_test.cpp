@@ -2,7 +2,7 @@
 
 #include "window_test_support.h"
 
-using namespace window_test;
+using namespace test_support;
 
 // The muzzle energy panel through clicks and typing: showing it, calculating with the colour
 // bands of both unit systems, switching units, clearing and copying.

@@ -5,7 +5,7 @@
 
 #include "window_test_support.h"
 
-using namespace window_test;
+using namespace test_support;
 
 // The main window as it starts: controls, places, focus order, tooltips, the table, and Close.
 class MainWindowTest : public QObject {
@@ -56,11 +56,6 @@ QString TableText() {
     text += QString::fromLatin1(line.text) + QString(line.spacesAfter, QLatin1Char(' '));
   }
   return text;
-}
-
-QString FocusName() {
-  const QWidget* focus = QApplication::focusWidget();
-  return focus ? focus->objectName() : QStringLiteral("(none)");
 }
 
 }  // namespace

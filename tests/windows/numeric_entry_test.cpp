@@ -3,7 +3,7 @@
 
 #include "window_test_support.h"
 
-using namespace window_test;
+using namespace test_support;
 
 // Typing numbers into the mass, velocity and conversion boxes: digits and one point get in,
 // everything else typed is refused; paste and Delete still work.

@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_test_support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include "about_window/form2.h"
+#include "forms/style.h"
+#include "main_window/form1.h"
+#include "main_window/module1.h"
+
+namespace test_support {
+
+namespace {
+
+// The shared values as a new process has them: all empty.
+void ResetModule1() {
+  Module1::ConversionFactor = velmara::Variant{};
+  Module1::ReverseFactor = velmara::Variant{};
+  Module1::EnergyDivisor = velmara::Variant{};
+}
+
+}  // namespace
+
+void SetUpLook() { forms::SetUpLook(*static_cast<QApplication*>(QCoreApplication::instance())); }
+
+void DiscardWindows() {
+  if (auto* about = forms::IfLoaded<Form2>()) about->Unload();
+  if (auto* main = forms::IfLoaded<Form1>()) main->Unload();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+Form1* ShowFreshForm1() {
+  DiscardWindows();
+  ResetModule1();
+  Form1& form = forms::Loaded<Form1>();
+  form.SetVisible(true);
+  return QTest::qWaitForWindowActive(&form) ? &form : nullptr;
+}
+
+int RunProgram(const std::function<void()>& steps) {
+  DiscardWindows();
+  ResetModule1();
+  return ExecWithWatchdog([&](QObject& context) { QTimer::singleShot(0, &context, steps); },
+                          [] { return forms::Run<Form1>(); });
+}
+
+void ClickInto(QLineEdit& box) {
+  QTest::mouseClick(&box, Qt::LeftButton);
+  Press(Qt::Key_End);
+}
+
+void TypeOver(QLineEdit& box, const QString& text) {
+  ClickInto(box);
+  Press(Qt::Key_Home, Qt::ShiftModifier);
+  if (text.isEmpty()) {
+    Press(Qt::Key_Delete);
+  } else {
+    Type(text);
+  }
+}
+
+void PressWithKeyboard(QAbstractButton& button) {
+  button.setFocus(Qt::TabFocusReason);
+  Press(Qt::Key_Space);
+}
+
+QColor RenderedBackground(QLineEdit& box) {
+  return box.grab().toImage().pixelColor(5, box.height() / 2);
+}
+
+}  // namespace test_support
