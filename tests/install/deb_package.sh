@@ -36,15 +36,37 @@ depended=$(sed -e 's/ ([^)]*)//g' -e 's/, /\n/g' <<<"$depends")
 for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation; do
   grep -qxF "$needed" <<<"$depended" || fail "Depends lacks $needed: $depends"
 done
+# Qt's Wayland platform is recommended, not required: without it the program runs through
+# XWayland.
+recommends=$(field Recommends)
+grep -qxF qt6-wayland <<<"$(sed -e 's/ ([^)]*)//g' -e 's/, /\n/g' <<<"$recommends")" ||
+  fail "Recommends lacks qt6-wayland: '$recommends'"
 
 tree=$scratch/tree
 dpkg-deb -x "$deb" "$tree"
 dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '^\./usr/' &&
   fail "the package puts files outside /usr"
 "$here/installed_tree.sh" "$tree" /usr "$version" || fail "the packed tree is incomplete"
+"$here/documents.sh" "$tree" /usr "$version" || fail "the packed documents are not in order"
 "$here/validators.sh" desktop-entry "$tree/usr/share/applications/velmara.desktop" ||
   fail "the packed desktop entry is not valid"
 "$here/validators.sh" metainfo "$tree" || fail "the packed metainfo is not valid"
 
+# Debian's own package checker: errors and warnings fail, the pedantic and informational tags
+# are shown.
+if ! command -v lintian >/dev/null; then
+  fail "lintian is not installed (scripts/test installs it)"
+else
+  lintian --pedantic --display-info "$deb" >"$scratch/lintian.log" 2>&1
+  lintian_status=$?
+  if [ "$lintian_status" -ne 0 ] || grep -q '^[EW]: ' "$scratch/lintian.log"; then
+    fail "lintian reports errors or warnings (exit status $lintian_status):"
+    cat "$scratch/lintian.log" >&2
+  else
+    echo "lintian: no errors or warnings; its other tags:"
+    grep '^[A-Z]: ' "$scratch/lintian.log"
+  fi
+fi
+
 [ "$failures" -eq 0 ] || exit 1
-echo "$(basename "$deb") is complete; Depends: $depends"
+echo "$(basename "$deb") is complete; Depends: $depends; Recommends: $recommends"
