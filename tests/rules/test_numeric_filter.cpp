@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <string>
 #include <string_view>
 
 #include "main_window/numeric_filter.h"
+#include "main_window/qt_text.h"
 
 using velmara::FilterNumericKey;
 
@@ -96,7 +96,7 @@ void NumericFilterTest::judgesKeys() {
   QFETCH(int, key);
   QFETCH(QString, text);
   QFETCH(bool, passes);
-  QCOMPARE(Filtered(key, text.toStdU16String()), passes ? key : 0);
+  QCOMPARE(Filtered(key, ToU16View(text)), passes ? key : 0);
 }
 
 void NumericFilterTest::onlyDigitsAndOnePointPass_data() {
@@ -113,7 +113,7 @@ void NumericFilterTest::onlyDigitsAndOnePointPass_data() {
 void NumericFilterTest::onlyDigitsAndOnePointPass() {
   QFETCH(QString, text);
   QFETCH(bool, pointPasses);
-  const std::u16string boxText = text.toStdU16String();
+  const std::u16string_view boxText = ToU16View(text);
 
   QList<int> expected;
   for (int key = '0'; key <= '9'; ++key) expected.append(key);
