@@ -88,13 +88,8 @@ void CheckWriting(double x) {
   Require(std::fabs(*readBack - x) <= 1e-14 * std::fabs(x),
           "a number read back is within 15 significant digits");
 
-  const std::string shown = velmara::ShownEnergyText(text);
-  Require(shown.size() <= 10, "the energy box shows at most 10 characters");
-  const auto exponent = text.find('E');
-  if (exponent != std::string::npos) {
-    const std::string_view suffix = std::string_view(text).substr(exponent);
-    Require(std::string_view(shown).ends_with(suffix), "a shown exponent form keeps its exponent");
-  }
+  Require(velmara::ShownEnergyText(text).size() <= 10,
+          "the energy box shows at most 10 characters");
 }
 
 void CheckFilter(std::int16_t key, std::u16string_view boxText) {
