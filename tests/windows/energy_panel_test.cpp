@@ -66,88 +66,65 @@ void EnergyPanelTest::showAndHide() {
   QCOMPARE(form->Text3.Text(), QStringLiteral("700"));
   QCOMPARE(form->Text5.Text(), QStringLiteral("16.3246268"));
   QCOMPARE(form->Text5.BackColor(), kRed);
-  Click(form->Command4);
-  QCOMPARE(form->size(), QSize(359, 366));
-  Click(form->Command4);
+
+  // Collapsed, the button row (top 3360) and all above it are wholly in view and the rest wholly
+  // out of it; expanded, everything is in view.
+  for (const bool expanded : {false, true}) {
+    for (const DesignRow& row : DesignRows(QStringLiteral("Form1"))) {
+      if (!row.container.isEmpty() || row.kind == QLatin1String("Form")) continue;
+      const auto* control = form->findChild<QWidget*>(row.control);
+      QVERIFY(control);
+      const QRect inWindow(control->mapTo(form, QPoint(0, 0)), control->size());
+      const bool inView = expanded || row.top <= 3360;
+      QVERIFY2(inView ? form->rect().contains(inWindow) : !form->rect().intersects(inWindow),
+               qPrintable(row.control));
+    }
+    Click(form->Command4);
+  }
   QCOMPARE(form->size(), QSize(359, 252));
-  QCOMPARE(form->Command4.Caption(), QStringLiteral("&Muzzle Energy >>"));
 }
 
 void EnergyPanelTest::calculate_data() {
   QTest::addColumn<bool>("joules");
   QTest::addColumn<QString>("mass");
   QTest::addColumn<QString>("velocity");
-  QTest::addColumn<bool>("pasteMass");
   QTest::addColumn<QString>("shown");
   QTest::addColumn<quint32>("colour");
 
   const auto row = [](const char* name, bool joules, const char* mass, const char* velocity,
-                      const char* shown, std::uint32_t colour, bool pasteMass = false) {
+                      const char* shown, std::uint32_t colour) {
     QTest::newRow(name) << joules << QString::fromLatin1(mass) << QString::fromLatin1(velocity)
-                        << pasteMass << QString::fromLatin1(shown) << quint32{colour};
+                        << QString::fromLatin1(shown) << quint32{colour};
   };
+  // Clear leaves the button face before each calculation; a value in no band keeps it.
   const bool ft = false;
   const bool j = true;
-  row("ft: fresh panel", ft, "0", "0", "0", kGreen);
   row("ft: 10 gr at 500 fps", ft, "10", "500", "5.55259417", kGreen);
-  row("ft: 15 gr at 610 fps", ft, "15", "610", "12.3967217", kYellow);
   row("ft: 15 gr at 700 fps, cut not rounded", ft, "15", "700", "16.3246268", kRed);
-  row("ft: 8.44 gr at 800 fps, between bands", ft, "8.44", "800", "11.9971570", kButtonFace);
-  row("ft: 8.04 gr at 840 fps, band from the text 12.6", ft, "8.04", "840", "12.6", kRed);
-  row("ft: exponent form keeps its exponent", ft, "0.0000001", "1", "2.2210E-13", kGreen);
   row("ft: empty mass", ft, "", "500", "", kButtonFace);
-  row("ft: mass a point alone", ft, ".", "500", "", kButtonFace);
-  row("ft: empty velocity", ft, "10", "", "", kButtonFace);
-  row("ft: band value 11", ft, "4952640", "1", "11", kGreen);
-  row("ft: band value 11.5", ft, "5177760", "1", "11.5", kButtonFace);
-  row("ft: band value 12", ft, "5402880", "1", "12", kYellow);
-  row("ft: band value 12.5", ft, "5628000", "1", "12.5", kYellow);
-  row("ft: band value 12.55", ft, "5650512", "1", "12.55", kButtonFace);
-  row("ft: band value 12.6", ft, "5673024", "1", "12.6", kRed);
-  row("ft: band value 999999999", ft, "450239999549760", "1", "999999999", kRed);
-  row("ft: band value above 999999999", ft, "450240000000000", "1", "1000000000", kButtonFace);
-  row("ft: pasted negative mass", ft, "-450240", "1", "-1", kButtonFace, true);
-  row("J: fresh panel", j, "0", "0", "0", kGreen);
-  row("J: 0.5 g at 250 m/s", j, "0.5", "250", "15.625", kGreen);
   row("J: 1 g at 178 m/s", j, "1", "178", "15.842", kYellow);
-  row("J: 1 g at 181 m/s, between bands", j, "1", "181", "16.3805", kButtonFace);
-  row("J: 1 g at 200 m/s", j, "1", "200", "20", kRed);
-  row("J: empty mass", j, "", "200", "", kButtonFace);
-  row("J: band value 15.7", j, "31400", "1", "15.7", kGreen);
-  row("J: band value 15.75", j, "31500", "1", "15.75", kButtonFace);
-  row("J: band value 15.8", j, "31600", "1", "15.8", kYellow);
-  row("J: band value 16.3", j, "32600", "1", "16.3", kYellow);
-  row("J: band value 16.35", j, "32700", "1", "16.35", kButtonFace);
-  row("J: band value 16.4", j, "32800", "1", "16.4", kRed);
+  // The whole energy 11.0000000001 is above the green band; the 11 shown is in it.
+  row("ft: whole text between bands, shown text green", ft, "4952640.000045024", "1", "11.0000000",
+      kButtonFace);
+  // The whole energy 16.3000000001 is above the yellow band; the 16.3 shown is in it.
+  row("J: whole text between bands, shown text yellow", j, "32600.0000002", "1", "16.3000000",
+      kButtonFace);
 }
 
 void EnergyPanelTest::calculate() {
   QFETCH(bool, joules);
   QFETCH(QString, mass);
   QFETCH(QString, velocity);
-  QFETCH(bool, pasteMass);
   QFETCH(QString, shown);
   QFETCH(quint32, colour);
 
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
   OpenPanel(*form, joules);
-  if (pasteMass) {
-    QGuiApplication::clipboard()->setText(mass);
-    ClickInto(form->Text2);
-    Press(Qt::Key_Home, Qt::ShiftModifier);
-    Press(Qt::Key_Insert, Qt::ShiftModifier);
-  } else {
-    TypeOver(form->Text2, mass);
-  }
-  QCOMPARE(form->Text2.Text(), mass);
-  TypeOver(form->Text3, velocity);
-  QCOMPARE(form->Text3.Text(), velocity);
-  Click(form->Command5);
-
+  Click(form->Command6);
+  CalculateEnergy(*form, mass, velocity);
   QCOMPARE(form->Text5.Text(), shown);
-  QCOMPARE(form->Text5.BackColor(), colour);
-  QCOMPARE(form->Text5.palette().color(QPalette::Base), ExpectedColour(colour));
+  QCOMPARE(ColourName(form->Text5.BackColor()), ColourName(colour));
   QCOMPARE(RenderedBackground(form->Text5), ExpectedColour(colour));
   QCOMPARE(form->Text2.Text(), mass);
   QCOMPARE(form->Text3.Text(), velocity);
@@ -185,7 +162,6 @@ void EnergyPanelTest::unitSwitchKeepsNumberAndColour() {
   QCOMPARE(form->Label7.Caption(), QStringLiteral("grams"));
   QCOMPARE(form->Label8.Caption(), QStringLiteral("m/s"));
   QCOMPARE(form->Label11.Caption(), QStringLiteral("Joules"));
-  QCOMPARE(Module1::EnergyDivisor, velmara::Variant::Integer16(2000));
   QCOMPARE(form->Text2.Text(), QStringLiteral("15"));
   QCOMPARE(form->Text3.Text(), QStringLiteral("700"));
   QCOMPARE(form->Text5.Text(), QStringLiteral("16.3246268"));
@@ -196,7 +172,6 @@ void EnergyPanelTest::unitSwitchKeepsNumberAndColour() {
   QCOMPARE(form->Label7.Caption(), QStringLiteral("grains"));
   QCOMPARE(form->Label8.Caption(), QStringLiteral("fps"));
   QCOMPARE(form->Label11.Caption(), QStringLiteral("ft/lbs"));
-  QCOMPARE(Module1::EnergyDivisor, velmara::Variant::Integer32(450240));
   QCOMPARE(form->Text5.Text(), QStringLiteral("16.3246268"));
   QCOMPARE(form->Text5.BackColor(), kRed);
 
@@ -211,8 +186,6 @@ void EnergyPanelTest::clear_data() {
   QTest::addColumn<bool>("joules");
   QTest::addColumn<bool>("hidden");
   QTest::newRow("foot-pound system, panel shown") << false << false;
-  QTest::newRow("foot-pound system, panel hidden") << false << true;
-  QTest::newRow("joule system, panel shown") << true << false;
   QTest::newRow("joule system, panel hidden") << true << true;
 }
 
@@ -235,12 +208,9 @@ void EnergyPanelTest::clear() {
   QCOMPARE(form->Text3.Text(), QStringLiteral("0"));
   QCOMPARE(form->Text5.Text(), QStringLiteral("0"));
   QCOMPARE(form->Text5.BackColor(), kButtonFace);
-  QCOMPARE(form->Text5.palette().color(QPalette::Base), ExpectedColour(kButtonFace));
   QCOMPARE(RenderedBackground(form->Text5), ExpectedColour(kButtonFace));
   // The unit system and the window's height stay.
   QCOMPARE(form->Label11.Caption(), joules ? QStringLiteral("Joules") : QStringLiteral("ft/lbs"));
-  QCOMPARE(Module1::EnergyDivisor,
-           joules ? velmara::Variant::Integer16(2000) : velmara::Variant::Integer32(450240));
   QCOMPARE(form->size(), QSize(359, hidden ? 252 : 366));
 }
 
@@ -263,22 +233,10 @@ void EnergyPanelTest::copy_data() {
                                           << ""
                                           << "500"
                                           << " ft/lbs";
-  QTest::newRow("after a calculation in ft/lbs") << false << "calculate"
-                                                 << "10"
-                                                 << "500"
-                                                 << "5.55259417 ft/lbs";
   QTest::newRow("the ten characters shown, not the whole text") << false << "calculate"
                                                                 << "15"
                                                                 << "700"
                                                                 << "16.3246268 ft/lbs";
-  QTest::newRow("exponent form") << false << "calculate"
-                                 << "0.0000001"
-                                 << "1"
-                                 << "2.2210E-13 ft/lbs";
-  QTest::newRow("after a calculation in joules") << true << "calculate"
-                                                 << "1"
-                                                 << "200"
-                                                 << "20 Joules";
 }
 
 void EnergyPanelTest::copy() {
