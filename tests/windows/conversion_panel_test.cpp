@@ -19,7 +19,6 @@ class ConversionPanelTest : public QObject {
   void conversionChosenWhileReversed();
   void failedCalculationKeepsResult_data();
   void failedCalculationKeepsResult();
-  void clearThenCalculate();
   void clearKeepsConversion();
 };
 
@@ -38,57 +37,43 @@ void ConversionPanelTest::cleanup() { DiscardWindows(); }
 void ConversionPanelTest::calculateAtStart() {
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
-  form->Text4.SetText(QStringLiteral("stale"));
   Click(form->Command2);
   QCOMPARE(form->Text4.Text(), QStringLiteral("0"));
-  QCOMPARE(form->Text1.Text(), QStringLiteral("0"));
+  // The first conversion is ready without a click on its option.
+  TypeOver(form->Text1, QStringLiteral("3"));
+  QCOMPARE(form->Text4.Text(), QStringLiteral("0"));
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), QStringLiteral("4.0674"));
 }
 
 void ConversionPanelTest::everyConversion_data() {
   QTest::addColumn<QString>("first");
   QTest::addColumn<QString>("second");
-  QTest::addColumn<bool>("integerFactor");
   QTest::addColumn<QString>("forward");
   QTest::addColumn<QString>("reversed");
 
-  // Captions going forward, how the factor is held, and the results for the number 1: the factor
-  // itself forward, and its reciprocal at 15 significant digits reversed.
-  QTest::newRow("Option1") << "ft/P"
-                           << "J" << false << "1.3558"
-                           << "0.737571913261543";
-  QTest::newRow("Option2") << "grains"
-                           << "g" << false << "0.0648"
-                           << "15.4320987654321";
-  QTest::newRow("Option3") << "lbs"
-                           << "kg" << false << "0.454"
-                           << "2.20264317180617";
-  QTest::newRow("Option4") << "lbs"
-                           << "oz" << true << "16"
-                           << "0.0625";
-  QTest::newRow("Option5") << "lbs"
-                           << "grains" << true << "7000"
-                           << "0.000142857142857143";
-  QTest::newRow("Option6") << "fps"
-                           << "m/s" << false << "0.305"
-                           << "3.27868852459016";
-  QTest::newRow("Option7") << "inch"
-                           << "cm" << false << "2.54"
-                           << "0.393700787401575";
-  QTest::newRow("Option8") << "ft"
-                           << "m" << false << "0.3048"
-                           << "3.28083989501312";
-  QTest::newRow("Option9") << "yds"
-                           << "m" << false << "0.9144"
-                           << "1.09361329833771";
-  QTest::newRow("Option10") << "Miles"
-                            << "ft" << true << "5280"
-                            << "0.000189393939393939";
+  // Captions going forward, and the results for the number 1: the factor itself forward, and
+  // its reciprocal at 15 significant digits reversed.
+  const auto row = [](const char* option, const char* first, const char* second,
+                      const char* forward, const char* reversed) {
+    QTest::newRow(option) << QString::fromLatin1(first) << QString::fromLatin1(second)
+                          << QString::fromLatin1(forward) << QString::fromLatin1(reversed);
+  };
+  row("Option1", "ft/P", "J", "1.3558", "0.737571913261543");
+  row("Option2", "grains", "g", "0.0648", "15.4320987654321");
+  row("Option3", "lbs", "kg", "0.454", "2.20264317180617");
+  row("Option4", "lbs", "oz", "16", "0.0625");
+  row("Option5", "lbs", "grains", "7000", "0.000142857142857143");
+  row("Option6", "fps", "m/s", "0.305", "3.27868852459016");
+  row("Option7", "inch", "cm", "2.54", "0.393700787401575");
+  row("Option8", "ft", "m", "0.3048", "3.28083989501312");
+  row("Option9", "yds", "m", "0.9144", "1.09361329833771");
+  row("Option10", "Miles", "ft", "5280", "0.000189393939393939");
 }
 
 void ConversionPanelTest::everyConversion() {
   QFETCH(QString, first);
   QFETCH(QString, second);
-  QFETCH(bool, integerFactor);
   QFETCH(QString, forward);
   QFETCH(QString, reversed);
 
@@ -102,8 +87,6 @@ void ConversionPanelTest::everyConversion() {
   QCOMPARE(option->Value(), forms::kTrue);
   QCOMPARE(form->Label3.Caption(), first);
   QCOMPARE(form->Label4.Caption(), second);
-  QCOMPARE(Module1::ConversionFactor.GetKind(),
-           integerFactor ? velmara::Variant::Kind::Integer16 : velmara::Variant::Kind::Double);
   // Choosing computes nothing.
   QCOMPARE(form->Text4.Text(), QStringLiteral("0"));
 
@@ -130,10 +113,6 @@ void ConversionPanelTest::reverseTicks_data() {
                             << "grains";
   QTest::newRow("two ticks") << 2 << "grains"
                              << "g";
-  QTest::newRow("three ticks") << 3 << "g"
-                               << "grains";
-  QTest::newRow("four ticks") << 4 << "grains"
-                              << "g";
 }
 
 void ConversionPanelTest::reverseTicks() {
@@ -171,22 +150,6 @@ void ConversionPanelTest::conversionChosenWhileReversed_data() {
                                                   << "Miles"
                                                   << "5280"
                                                   << "1";
-  QTest::newRow("Option4, 32 oz are 2 lbs") << "Option4"
-                                            << "oz"
-                                            << "lbs"
-                                            << "32"
-                                            << "2";
-  // 0.454 times the stored 1 / 0.454 is the double just below 1, written at 15 digits.
-  QTest::newRow("Option3, 0.454 kg are 1 lbs") << "Option3"
-                                               << "kg"
-                                               << "lbs"
-                                               << "0.454"
-                                               << "1";
-  QTest::newRow("Option6, 0.305 m/s are 1 fps") << "Option6"
-                                                << "m/s"
-                                                << "fps"
-                                                << "0.305"
-                                                << "1";
   QTest::newRow("Option1, 1.3558 J are 1 ft/P") << "Option1"
                                                 << "J"
                                                 << "ft/P"
@@ -239,36 +202,30 @@ void ConversionPanelTest::failedCalculationKeepsResult() {
   QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-void ConversionPanelTest::clearThenCalculate() {
-  Form1* form = ShowFreshForm1();
-  QVERIFY(form);
-  TypeOver(form->Text1, QStringLiteral("3"));
-  Click(form->Command2);
-  QCOMPARE(form->Text4.Text(), QStringLiteral("4.0674"));
-  Click(form->Command3);
-  QCOMPARE(form->Text1.Text(), QString());
-  QCOMPARE(form->Text4.Text(), QString());
-  Click(form->Command2);
-  QCOMPARE(form->Text1.Text(), QString());
-  QCOMPARE(form->Text4.Text(), QString());
-  QVERIFY(QApplication::activeModalWidget() == nullptr);
-}
-
 void ConversionPanelTest::clearKeepsConversion() {
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
   Click(form->Option3);
   Click(form->Check1);
+  TypeOver(form->Text1, QStringLiteral("4.54"));
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), QStringLiteral("10"));
   Click(form->Command3);
+  QCOMPARE(form->Text1.Text(), QString());
+  QCOMPARE(form->Text4.Text(), QString());
+  // Calculate on the empty box changes nothing and says nothing.
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), QString());
+  QVERIFY(QApplication::activeModalWidget() == nullptr);
+  // The conversion and its direction stay for the next number typed.
   QCOMPARE(form->Option3.Value(), forms::kTrue);
   QCOMPARE(form->Check1.Value(), std::int16_t{1});
   QCOMPARE(form->Label3.Caption(), QStringLiteral("kg"));
   QCOMPARE(form->Label4.Caption(), QStringLiteral("lbs"));
-  // The next calculation on a newly typed number uses the same conversion and direction.
   ClickInto(form->Text1);
-  Type(QStringLiteral("4.54"));
+  Type(QStringLiteral("0.454"));
   Click(form->Command2);
-  QCOMPARE(form->Text4.Text(), QStringLiteral("10"));
+  QCOMPARE(form->Text4.Text(), QStringLiteral("1"));
 }
 
 QTEST_MAIN(ConversionPanelTest)
