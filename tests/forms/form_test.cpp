@@ -64,23 +64,19 @@ void FormTest::controlGeometry_data() {
   QTest::addColumn<QRect>("inContainer");
   QTest::addColumn<QPoint>("inWindow");
 
+  const auto row = [](const char* name, const char* container, QRect inContainer, QPoint inWindow) {
+    QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
+                        << inContainer << inWindow;
+  };
   // Left and top count from the container: the client area, or the frame's outer corner.
-  QTest::newRow("Go") << "Go"
-                      << "client" << QRect(160, 80, 60, 25) << QPoint(160, 80);
-  QTest::newRow("Entry") << "Entry"
-                         << "client" << QRect(101, 19, 79, 20) << QPoint(101, 19);
-  QTest::newRow("Sizes") << "Sizes"
-                         << "client" << QRect(8, 8, 82, 73) << QPoint(8, 8);
-  QTest::newRow("Small") << "Small"
-                         << "Sizes" << QRect(8, 16, 67, 17) << QPoint(16, 24);
-  QTest::newRow("Large") << "Large"
-                         << "Sizes" << QRect(8, 36, 67, 17) << QPoint(16, 44);
-  QTest::newRow("Gift") << "Gift"
-                        << "client" << QRect(100, 47, 67, 17) << QPoint(100, 47);
-  QTest::newRow("Unit") << "Unit"
-                        << "client" << QRect(184, 20, 33, 19) << QPoint(184, 20);
-  QTest::newRow("Notes") << "Notes"
-                         << "client" << QRect(100, 82, 53, 19) << QPoint(100, 82);
+  row("Go", "client", QRect(160, 80, 60, 25), QPoint(160, 80));
+  row("Entry", "client", QRect(101, 19, 79, 20), QPoint(101, 19));
+  row("Sizes", "client", QRect(8, 8, 82, 73), QPoint(8, 8));
+  row("Small", "Sizes", QRect(8, 16, 67, 17), QPoint(16, 24));
+  row("Large", "Sizes", QRect(8, 36, 67, 17), QPoint(16, 44));
+  row("Gift", "client", QRect(100, 47, 67, 17), QPoint(100, 47));
+  row("Unit", "client", QRect(184, 20, 33, 19), QPoint(184, 20));
+  row("Notes", "client", QRect(100, 82, 53, 19), QPoint(100, 82));
 }
 
 void FormTest::controlGeometry() {

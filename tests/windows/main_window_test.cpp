@@ -4,8 +4,8 @@
 
 using namespace test_support;
 
-// The main window as it starts, where Tab goes from an option group, its frame, access keys, and
-// Close. Places, captions and the Tab walk are checked against the design in design_test.
+// The main window as it starts, its frame, access keys, and Close. Places, captions and the Tab
+// walk are checked against the design in design_test.
 class MainWindowTest : public QObject {
   Q_OBJECT
 
@@ -13,8 +13,6 @@ class MainWindowTest : public QObject {
   void initTestCase();
   void cleanup();
   void startUpState();
-  void groupStopOnSelectedButton_data();
-  void groupStopOnSelectedButton();
   void accessKeys();
   void windowFrame();
   void closeEndsProgram();
@@ -54,48 +52,6 @@ void MainWindowTest::startUpState() {
     QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
     QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
   }
-}
-
-void MainWindowTest::groupStopOnSelectedButton_data() {
-  QTest::addColumn<QStringList>("chosen");
-  QTest::addColumn<QString>("from");
-  QTest::addColumn<int>("key");
-  QTest::addColumn<QString>("stop");
-
-  const int tab = Qt::Key_Tab;
-  const int backtab = Qt::Key_Backtab;
-  QTest::newRow("Option5, Shift+Tab from Check1")
-      << QStringList{"Option5"} << "Check1" << backtab << "Option5";
-  QTest::newRow("Option3 then Option1, Tab from Text5")
-      << QStringList{"Option3", "Option1"} << "Text5" << tab << "Option1";
-  QTest::newRow("Option12, Shift+Tab from Text2")
-      << QStringList{"Option12"} << "Text2" << backtab << "Option12";
-  QTest::newRow("Option12 then Option11, Tab from Command1")
-      << QStringList{"Option12", "Option11"} << "Command1" << tab << "Option11";
-  QTest::newRow("Option7, Tab from the group")
-      << QStringList{"Option7"} << "Option7" << tab << "Check1";
-}
-
-void MainWindowTest::groupStopOnSelectedButton() {
-  QFETCH(QStringList, chosen);
-  QFETCH(QString, from);
-  QFETCH(int, key);
-  QFETCH(QString, stop);
-
-  Form1* form = ShowFreshForm1();
-  QVERIFY(form);
-  Click(form->Command4);
-  for (const QString& name : chosen) {
-    auto* option = form->findChild<forms::OptionButton*>(name);
-    QVERIFY(option);
-    Click(*option);
-    QCOMPARE(option->Value(), forms::kTrue);
-  }
-  auto* start = form->findChild<QWidget*>(from);
-  QVERIFY(start);
-  start->setFocus(Qt::OtherFocusReason);
-  Press(static_cast<Qt::Key>(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-  QCOMPARE(FocusName(), stop);
 }
 
 void MainWindowTest::accessKeys() {
