@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <map>
+#include <utility>
 
 #include <QObject>
 #include <QPointer>
@@ -13,18 +16,18 @@
 
 // What the windows keep true after every user event.
 enum class Rule {
-  UnitCaptions,       // Label3/Label4 name the selected conversion's units, in the mode's order
-  ConversionFactors,  // the shared factors belong to the selected conversion
-  EnergyUnits,        // Label7/Label8/Label11 and the divisor belong to the selected unit system
-  EntryDigits,        // typing leaves only digits and one "." in Text1, Text2, Text3
-  ConversionResult,   // Calculate writes the converted number, or leaves the result alone
-  EnergyResult,       // Calculate Energy writes the energy and its band's colour
-  Clearing,           // the Clear buttons reset their boxes
-  Copying,            // Copy To Clipboard copies the energy and its unit
-  AboutModality,      // the main window takes input exactly while the About window is closed
-  WindowHeight,       // the main window is collapsed or expanded, as its button says
+  UnitCaptions,      // Label3/Label4 are one fixed pair per conversion, exchanged in reverse mode
+  EnergyUnits,       // Label7/Label8/Label11 are one fixed triple per unit system
+  EntryDigits,       // typing leaves only digits and one "." in Text1, Text2, Text3
+  ConversionResult,  // Text4 changes only on Calculate or Clear, the same way for the same input
+  EnergyResult,      // Text5's colour changes only on Calculate Energy or Clear, the same way for
+                     // the same input, and a box without a digit empties Text5
+  Clearing,          // the Clear buttons reset their boxes
+  Copying,           // Copy To Clipboard copies the energy and its unit
+  AboutModality,     // the main window takes input exactly while the About window is closed
+  WindowHeight,      // the main window is collapsed or expanded, as its button says
 };
-inline constexpr std::size_t kRuleCount = 10;
+inline constexpr std::size_t kRuleCount = 9;
 const char* RuleName(Rule rule);
 
 // The running program for one sequence of events: starts with a fresh main window and no shared
@@ -58,6 +61,7 @@ class Session {
   void CheckEnergyUnits();
   void CheckEntryBoxes();
   void CheckWindows();
+  void CheckResultsKept();
   void AfterConversion();
   void AfterEnergy();
   void AfterConversionClear();
@@ -67,7 +71,18 @@ class Session {
   QObject observer_;
   QPointer<Form1> form1_;
   bool aboutOpen_ = false;
-  QString resultBefore_;           // Text4 before the event
+  QString resultBefore_;                  // Text4 before the event
+  std::uint32_t energyColourBefore_ = 0;  // Text5's colour before the event
+  int startsBefore_ = 0;
+  bool converted_ = false;  // Calculate or Clear of a panel was pressed during the event
+  bool energyCalculated_ = false;
+  // What the program showed before, to hold it to the same later: the forward unit pair of each
+  // conversion, the unit triple of each system, the ratio of result to input of each conversion
+  // and mode, and the ratio of energy to velocity x velocity x mass of each system.
+  std::map<std::size_t, std::pair<QString, QString>> unitPairs_;
+  std::map<bool, QStringList> unitTriples_;
+  std::map<std::pair<std::size_t, bool>, double> conversionRatios_;
+  std::map<bool, double> energyRatios_;
   std::array<bool, 3> tainted_{};  // Text1..Text3 hold pasted text since their last clean state
   QStringList findings_;
   std::array<long long, kRuleCount> checks_{};

@@ -12,9 +12,9 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include "forms/style.h"
 #include "session.h"
 #include "user_events.h"
+#include "window_test_support.h"
 
 extern "C" void __sanitizer_set_death_callback(void (*callback)()) __attribute__((weak));
 
@@ -170,7 +170,7 @@ class RandomEventsTest : public QObject {
 };
 
 void RandomEventsTest::initTestCase() {
-  forms::SetUpLook(*qApp);
+  test_support::SetUpLook();
   g_previousHandler = qInstallMessageHandler(QuietAboutRoutineNotes);
 }
 
