@@ -6,9 +6,12 @@ VELMARA_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev fonts
 # What a private X display and the screenshots of scripts/run need.
 VELMARA_DISPLAY_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick)
 # What the whole test suite needs besides: clipboard, Xlib for the window-manager helper, the
-# German locale, clang's libFuzzer, and the package validators.
+# German locale, clang's libFuzzer, the package validators, lintian and the licence linter.
 VELMARA_TEST_PACKAGES=(xclip libx11-dev locales clang libclang-rt-14-dev desktop-file-utils
-  appstream dpkg-dev file)
+  appstream dpkg-dev file lintian man-db reuse)
+# What the Wayland desktop suite needs: a headless compositor, its clients for keys, window
+# sizes, screenshots and the clipboard, and Qt's Wayland platform plugin.
+VELMARA_WAYLAND_PACKAGES=(sway wtype grim wl-clipboard qt6-wayland)
 
 velmara_missing_packages() {
   local package
