@@ -1,15 +1,20 @@
 /* Measures how long a program takes to show its window: starts it, watches the X server for its
- * first top-level window, and prints the milliseconds from the start to the window's mapping and
- * to its first paint, and the program's resident memory once it has painted. Then it ends the
- * program.
+ * first top-level window, and prints the milliseconds from the start to the window's mapping, to
+ * its first paint and to its final picture, and the program's resident memory once it has
+ * painted. Then it ends the program.
  *
  * Usage: measure [-v] program [arguments...]
- * Prints: map_ms=<ms> paint_ms=<ms> rss_kb=<kB> cpu_ms=<ms>
+ * Prints: map_ms=<ms> paint_ms=<ms> final_ms=<ms> rss_kb=<kB> cpu_ms=<ms>
  * cpu_ms is the processor time the program used in all, user and system; it is the figure least
  * disturbed by other work on the machine.
  *
  * The first paint is the first drawing into the mapped window, reported by the X DAMAGE
  * extension; where the server lacks it, the window's pixels are polled for their first change.
+ * A first paint may be a blank face that later drawing fills in, so the final picture is timed
+ * too: the window is watched until it has not changed for kSettleMs, and the final picture is
+ * the first frame since which its pixels (and size) have stayed what they are then. A frame is a
+ * copy of the window taken once the drawing reported so far has arrived, dated by the last
+ * drawing it shows.
  * Run it on a display of its own without a window manager, so that top-level windows are
  * children of the root window. -v prints every event it sees, with its time, on stderr. */
 #define _DEFAULT_SOURCE
@@ -30,7 +35,7 @@
 #include <time.h>
 #include <unistd.h>
 
-enum { kTimeoutMs = 30000 };
+enum { kTimeoutMs = 30000, kSettleMs = 1500 };
 
 static struct timespec start;
 static int verbose;
@@ -115,6 +120,66 @@ static int WaitForEvents(Display* display, int milliseconds) {
     ready = poll(&fd, 1, milliseconds);
   } while (ready < 0 && errno == EINTR);
   return ready > 0;
+}
+
+/* A digest of the window's size and pixels, or 0 when it cannot be read. */
+static unsigned long long WindowDigest(Display* display, Window window) {
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display, window, &attributes)) return 0;
+  XImage* image = XGetImage(display, window, 0, 0, (unsigned)attributes.width,
+                            (unsigned)attributes.height, AllPlanes, ZPixmap);
+  if (!image) return 0;
+  /* FNV-1a over the size and then every byte of the rows. */
+  unsigned long long digest = 14695981039346656037ull;
+  const unsigned long long prime = 1099511628211ull;
+  digest = (digest ^ (unsigned)attributes.width) * prime;
+  digest = (digest ^ (unsigned)attributes.height) * prime;
+  const size_t bytes = (size_t)image->bytes_per_line * (size_t)image->height;
+  for (size_t i = 0; i < bytes; ++i) digest = (digest ^ (unsigned char)image->data[i]) * prime;
+  XDestroyImage(image);
+  return digest;
+}
+
+/* Watches the painted window until it has stayed the same for kSettleMs and returns the time of
+ * the first frame of its final picture, or -1 when it never settled. lastDrawMs is when the
+ * drawing seen so far (the first paint) arrived. */
+static double FinalPicture(Display* display, Window window, int haveDamage, int damageEvent,
+                           double lastDrawMs) {
+  unsigned long long shown = WindowDigest(display, window);
+  double sinceMs = lastDrawMs;
+  while (ElapsedMs() < kTimeoutMs) {
+    int drawn = 0;
+    if (haveDamage) {
+      /* Drain the drawing already reported before taking a frame, so that one frame stands for
+       * a burst of drawing. */
+      while (WaitForEvents(display, drawn ? 0 : kSettleMs)) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != damageEvent + XDamageNotify) continue;
+        const XDamageNotifyEvent* damage = (const XDamageNotifyEvent*)&event;
+        XDamageSubtract(display, damage->damage, None, None);
+        if (damage->drawable != window) continue;
+        drawn = 1;
+        lastDrawMs = ElapsedMs();
+        Trace(lastDrawMs, "damage", damage->drawable);
+      }
+      if (!drawn) break; /* quiet for kSettleMs */
+    } else {
+      SleepUs(2000);
+      lastDrawMs = ElapsedMs();
+    }
+    const unsigned long long now = WindowDigest(display, window);
+    if (now != shown) {
+      shown = now;
+      sinceMs = lastDrawMs;
+      Trace(sinceMs, "frame", window);
+    } else if (!haveDamage && lastDrawMs - sinceMs >= kSettleMs) {
+      break;
+    }
+  }
+  if (ElapsedMs() >= kTimeoutMs) return -1;
+  /* Drawing between the last event and now shows here, after the quiet time. */
+  return WindowDigest(display, window) == shown ? sinceMs : -1;
 }
 
 /* Without DAMAGE: the first change of the window's pixels from what they were when it was
@@ -219,6 +284,8 @@ int main(int argc, char** argv) {
       }
     }
   }
+  const double finalMs =
+      paintMs < 0 ? -1 : FinalPicture(display, target, haveDamage, damageEvent, paintMs);
   /* Only the program draws on the measuring display; make sure the window was its own. */
   const long owner = target == None ? -1 : WindowPid(display, target, pidAtom);
   const double cpuMs = EndProgram(pid);
@@ -233,6 +300,12 @@ int main(int argc, char** argv) {
             kTimeoutMs, mapMs >= 0 ? "yes" : "no");
     return 1;
   }
-  printf("map_ms=%.3f paint_ms=%.3f rss_kb=%ld cpu_ms=%.1f\n", mapMs, paintMs, rssKb, cpuMs);
+  if (finalMs < 0) {
+    fprintf(stderr, "measure: the window of %s did not settle within %d ms\n", argv[first],
+            kTimeoutMs);
+    return 1;
+  }
+  printf("map_ms=%.3f paint_ms=%.3f final_ms=%.3f rss_kb=%ld cpu_ms=%.1f\n", mapMs, paintMs,
+         finalMs, rssKb, cpuMs);
   return 0;
 }

@@ -26,7 +26,8 @@ else
   gzip -t "$manual" || fail "$manual is not gzip-compressed"
   LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" \
     >/dev/null 2>"$scratch/man.err" || fail "man cannot format $manual"
-  [ -s "$scratch/man.err" ] && fail "the manual page renders with warnings: $(cat "$scratch/man.err")"
+  [ -s "$scratch/man.err" ] &&
+    fail "the manual page renders with warnings: $(cat "$scratch/man.err")"
   # What apropos and whatis show comes from the NAME section.
   lexgrog "$manual" | grep -q ': "velmara - ' ||
     fail "the NAME section gives no whatis line: $(lexgrog "$manual" 2>&1)"
