@@ -10,8 +10,8 @@ VELMARA_DISPLAY_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick)
 VELMARA_TEST_PACKAGES=(xclip libx11-dev locales clang libclang-rt-14-dev desktop-file-utils
   appstream dpkg-dev file lintian man-db reuse)
 # What the Wayland desktop suite needs: a headless compositor, its clients for keys, window
-# sizes, screenshots and the clipboard, and Qt's Wayland platform plugin.
-VELMARA_WAYLAND_PACKAGES=(sway wtype grim wl-clipboard qt6-wayland)
+# sizes (read with jq), screenshots and the clipboard, and Qt's Wayland platform plugin.
+VELMARA_WAYLAND_PACKAGES=(sway wtype grim wl-clipboard jq qt6-wayland)
 
 velmara_missing_packages() {
   local package
