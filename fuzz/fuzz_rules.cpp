@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the number text rules and the key filter, and stops the run (abort)
 // the moment one of their promises is broken. One input serves three ways: as a box's text, its
 // first 8 bytes as the bit pattern of a double, and its first 2 bytes as a key code followed by

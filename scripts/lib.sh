@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Velmara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the project's scripts: installing the Debian packages that are missing, and a
 # private virtual X display. Source it; it defines functions and changes nothing by itself.
 

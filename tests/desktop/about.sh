@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Velmara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The About window from outside: opening it, the main window shut off meanwhile, the ways it
 # closes, and closing the main window while it is open.
 source "$(dirname "$0")/desktop_lib.sh" "$@"

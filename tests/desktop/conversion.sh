@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Velmara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The conversion panel from outside: typed keys as the display server sends them, the system
 # clipboard pasted into Text1, and the access keys of Calculate.
 source "$(dirname "$0")/desktop_lib.sh" "$@"

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Velmara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Drives the real program on a display server from outside, as a user does, mostly by keyboard
 # so that one scenario runs on every driver. Source it with the driver (x11 or wayland) and the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Velmara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The muzzle energy panel from outside: the window's two heights, the energy's painted band
 # colours and its copy on the system clipboard.
 source "$(dirname "$0")/desktop_lib.sh" "$@"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Velmara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two main roads under a German locale, whose decimal separator is ",": the program still
 # reads and writes numbers with ".".
 source "$(dirname "$0")/desktop_lib.sh" "$@"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Velmara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two main roads at twice the size (QT_SCALE_FACTOR=2): every size and place doubles.
 source "$(dirname "$0")/desktop_lib.sh" "$@"
 dt_begin

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Velmara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starting and ending the program: its window, its size, and the ways out.
 source "$(dirname "$0")/desktop_lib.sh" "$@"
 dt_begin

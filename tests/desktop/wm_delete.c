@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Asks a window to close the way a window manager does: a WM_DELETE_WINDOW message. */
 #include <X11/Xlib.h>
 #include <stdio.h>

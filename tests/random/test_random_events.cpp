@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random user events against the running windows, with the windows' invariants checked after
 // each one. VELMARA_SEED chooses the events and VELMARA_EVENTS how many; a failure is replayed
 // and cut down to a short sequence that still fails.
