@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for Velmara's start-up: a window with the same widgets as Velmara's main window,
 // in the same places and with the same captions, on Qt's own defaults (no style, font or icon of
 // its own) and without any behaviour. What it costs to show is what Qt itself costs.

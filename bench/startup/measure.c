@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Measures how long a program takes to show its window: starts it, watches the X server for its
  * first top-level window, and prints the milliseconds from the start to the window's mapping, to
  * its first paint and to its final picture, and the program's resident memory once it has

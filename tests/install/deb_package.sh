@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Velmara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packs the build as a Debian package into a scratch directory and checks what apt would see: the
 # control fields, the libraries dpkg-shlibdeps found, and the unpacked files, which must form the
 # same complete, valid tree as a plain install under /usr.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Velmara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a tree that `cmake --install` filled under a staging directory: the program, its desktop
 # entry, its icon in every size of the icon theme and its AppStream metadata are where a desktop
 # looks for them, and they name each other correctly.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Velmara developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the desktop's own validators on installed files and fails on anything they report, hints
 # and infos included: a clean entry is what a software centre shows without complaint.
 # Usage: validators.sh desktop-entry <file.desktop>
