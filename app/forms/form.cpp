@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWindow>
 
 #include "style.h"
@@ -233,6 +234,12 @@ void Form::Unload() {
 }
 
 void Form::changeEvent(QEvent* event) {
+  // Qt's own title bar on Wayland draws a maximise button whatever buttons the window asks for;
+  // a window without one stays at its size.
+  if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized) &&
+      !(windowFlags() & Qt::WindowMaximizeButtonHint)) {
+    QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
+  }
   // X11 activates a window that is clicked even while it is disabled. The window that disabled
   // it takes the activation back, so its keys (Enter on OK) keep working.
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {

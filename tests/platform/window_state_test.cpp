@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_test_support.h"
+
+using namespace test_support;
+
+// A window system may maximise a window on its own title bar's button, even where the window
+// asks for none (Qt's title bar on Wayland draws one on every window).
+class WindowStateTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase() { SetUpLook(); }
+  void cleanup() { DiscardWindows(); }
+  void maximiseRequest_data();
+  void maximiseRequest();
+};
+
+void WindowStateTest::maximiseRequest_data() {
+  QTest::addColumn<bool>("expanded");
+  QTest::addColumn<int>("clientHeight");
+  QTest::newRow("collapsed") << false << 252;
+  QTest::newRow("expanded") << true << 366;
+}
+
+void WindowStateTest::maximiseRequest() {
+  QFETCH(bool, expanded);
+  QFETCH(int, clientHeight);
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  if (expanded) Click(form->Command4);
+  form->windowHandle()->setWindowState(Qt::WindowMaximized);
+  // The window system's answer and the window's own reply both come through the event loop.
+  QTest::qWait(100);
+  QVERIFY(!(form->windowState() & Qt::WindowMaximized));
+  QCOMPARE(form->size(), QSize(359, clientHeight));
+  QCOMPARE(form->Command4.Caption(),
+           expanded ? QStringLiteral("<< &Muzzle Energy") : QStringLiteral("&Muzzle Energy >>"));
+}
+
+QTEST_MAIN(WindowStateTest)
+#include "window_state_test.moc"
