@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "style.h"
 
 #include <qdrawutil.h>
