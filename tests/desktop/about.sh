@@ -31,10 +31,14 @@ expect_gone() {
 drv_key alt+m
 dt_expect_size "$(dt_expanded_size)"
 
-dt_case "about: Space on Command8 opens a window of the design's size with an empty title"
+dt_case "about: Space on Command8 opens a window of the design's size, untitled"
 open_about
 dt_expect_size "$(dt_design_size Form2 | awk -Fx '{print $1 + 6 "x" $2 + 6}')" "$DT_ABOUT"
-dt_check_eq "title of the About window" "" "$(drv_title "$DT_ABOUT")"
+# X11 carries the empty title as it is. Qt on Wayland hands the compositor the program's name for
+# a window without a title, and offers no way to send an empty one.
+untitled=""
+[ "$DT_DRIVER" = wayland ] && untitled=Velmara
+dt_check_eq "title of the About window" "$untitled" "$(drv_title "$DT_ABOUT")"
 
 dt_case "about: Escape leaves it open; Return closes it"
 drv_key Escape
