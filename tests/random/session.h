@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
 #include "about_window/form2.h"
@@ -22,15 +23,22 @@ enum class Rule {
   EnergyUnits,       // Label7/Label8/Label11 are one fixed triple per unit system
   EntryDigits,       // typing leaves only digits and one "." in Text1, Text2, Text3
   ConversionResult,  // Text4 changes only on Calculate or Clear, the same way for the same input
-  EnergyResult,      // Text5's colour changes only on Calculate Energy or Clear, the same way for
-                     // the same input, and a box without a digit empties Text5
+  EnergyResult,      // Text5's colour changes only on Calculate Energy or Clear, and a box
+                     // without a digit empties Text5
   Clearing,          // the Clear buttons reset their boxes
   Copying,           // Copy To Clipboard copies the energy and its unit
   AboutModality,     // the main window takes input exactly while the About window is closed
   WindowHeight,      // the main window is collapsed or expanded, as its button says
 };
-inline constexpr std::size_t kRuleCount = 9;
 const char* RuleName(Rule rule);
+
+// How far a run got: the buttons with checks of their own that were pressed, how often the
+// program was started, and how often the About window opened.
+struct Reach {
+  QSet<QString> pressed;
+  int starts = 0;
+  int aboutOpenings = 0;
+};
 
 // The running program for one sequence of events: starts with a fresh main window and no shared
 // values, sends each event as a user makes it, and checks the windows after it. When the user
@@ -46,15 +54,12 @@ class Session {
   void Perform(const UserEvent& event);
   // What failed during and after the last event, each line starting with its rule's name.
   QStringList TakeFindings();
-
-  const std::array<long long, kRuleCount>& Checks() const { return checks_; }
-  int Starts() const { return starts_; }
-  int AboutOpenings() const { return aboutOpenings_; }
+  const Reach& Reached() const { return reach_; }
 
  private:
   void Start();
   void Settle();
-  void Watch();
+  void Watch(forms::CommandButton& button, void (Session::*after)());
   QWidget* Control(const QString& target) const;
   void Taint(const QWidget* box);
   bool Expect(bool holds, Rule rule, const QString& seen);
@@ -73,11 +78,9 @@ class Session {
   QObject observer_;
   QPointer<Form1> form1_;
   bool aboutOpen_ = false;
-  QString resultBefore_;                  // Text4 before the event
-  std::uint32_t energyColourBefore_ = 0;  // Text5's colour before the event
-  int startsBefore_ = 0;
-  bool converted_ = false;  // Calculate or Clear of a panel was pressed during the event
-  bool energyCalculated_ = false;
+  // Text4 and Text5's colour as the last Calculate or Clear left them.
+  QString result_;
+  std::uint32_t energyColour_ = 0;
   // What the program showed before, to hold it to the same later: the forward unit pair of each
   // conversion, the unit triple of each system, the ratio of result to input of each conversion
   // and mode, and the ratio of energy to velocity x velocity x mass of each system.
@@ -87,7 +90,5 @@ class Session {
   std::map<bool, double> energyRatios_;
   std::array<bool, 3> tainted_{};  // Text1..Text3 hold pasted text since their last clean state
   QStringList findings_;
-  std::array<long long, kRuleCount> checks_{};
-  int starts_ = 0;
-  int aboutOpenings_ = 0;
+  Reach reach_;
 };

@@ -3,7 +3,6 @@
 #include "user_events.h"
 
 #include <array>
-#include <cmath>
 
 #include <QKeySequence>
 
@@ -86,9 +85,9 @@ UserEvent EventSource::Next(const Scene& scene) {
   }
   if (scene.aboutOpen) {
     const int roll = Below(100);
-    if (roll < 8) return {.kind = Kind::CloseAboutByOk};
-    if (roll < 16) return {.kind = Kind::CloseAboutByEnter};
-    if (roll < 24) return {.kind = Kind::CloseAboutByClose};
+    if (roll < 8) return ClickOn(QStringLiteral("Form2.Command1"), false);
+    if (roll < 16) return {.kind = Kind::Key, .text = QStringLiteral("\r"), .key = Qt::Key_Return};
+    if (roll < 24) return {.kind = Kind::CloseAbout};
     if (roll < 50) {
       return ClickOn(QStringLiteral("Form2.") + QLatin1String(kAboutControls[Below(6)]), false);
     }
@@ -109,7 +108,7 @@ UserEvent EventSource::Next(const Scene& scene) {
         scene.expanded ? QStringLiteral("Form1.Command8") : QStringLiteral("Form1.Command4"),
         false);
   }
-  if (roll < 205 && scene.expanded) return Pellet(scene);
+  if (roll < 205 && scene.expanded) return Pellet();
   if (roll < 470) return ClickSomewhere(scene);
   if (!scene.focusInEntryBox && Percent(30)) {
     const int boxes = scene.expanded ? 3 : 1;
@@ -143,15 +142,11 @@ UserEvent EventSource::Paste(const Scene& scene) {
   } else {
     box = scene.expanded && Percent(50) ? QStringLiteral("Text5") : QStringLiteral("Text4");
   }
-  // Masses and velocities of real pellets give energies around the band edges, where the colour
-  // depends on the exact value.
   QString text;
   if (box == QLatin1String("Text2") && Percent(60)) {
-    text = Percent(50)
-               ? QStringLiteral("%1.%2").arg(4 + Below(27)).arg(Below(100), 2, 10, QLatin1Char('0'))
-               : QStringLiteral("%1.%2").arg(Below(2)).arg(Below(1000), 3, 10, QLatin1Char('0'));
+    text = Mass();
   } else if (box == QLatin1String("Text3") && Percent(60)) {
-    text = QString::number(150 + Below(1000));
+    text = Velocity();
   } else {
     text = PasteText();
   }
@@ -161,26 +156,21 @@ UserEvent EventSource::Paste(const Scene& scene) {
 }
 
 // A user entering a pellet's mass and velocity over whatever the boxes held, then calculating.
-// Half the velocities aim at an energy near a band edge of the unit system in force.
-UserEvent EventSource::Pellet(const Scene& scene) {
-  static constexpr std::array<double, 4> kFootPoundEdges{11, 12, 12.5, 12.6};
-  static constexpr std::array<double, 4> kJouleEdges{15.7, 15.8, 16.3, 16.4};
-  const double mass = scene.footPounds ? 4 + Below(2700) / 100.0 : 0.3 + Below(170) / 100.0;
-  const double divisor = scene.footPounds ? 450240 : 2000;
-  double energy = Below(3000) / 100.0;
-  if (Percent(50)) {
-    energy = (scene.footPounds ? kFootPoundEdges : kJouleEdges)[Below(4)];
-    energy += (Below(201) - 100) / 1000.0;
-  }
-  const double velocity = std::sqrt(energy * divisor / mass);
-  planned_.push_back({.kind = Kind::PasteOver,
-                      .target = QStringLiteral("Form1.Text3"),
-                      .text = QString::number(velocity, 'f', Below(4))});
+UserEvent EventSource::Pellet() {
+  planned_.push_back(
+      {.kind = Kind::PasteOver, .target = QStringLiteral("Form1.Text3"), .text = Velocity()});
   planned_.push_back(ClickOn(QStringLiteral("Form1.Command5"), false));
-  return {.kind = Kind::PasteOver,
-          .target = QStringLiteral("Form1.Text2"),
-          .text = QString::number(mass, 'f', 2)};
+  return {.kind = Kind::PasteOver, .target = QStringLiteral("Form1.Text2"), .text = Mass()};
 }
+
+// Masses of real pellets in grains or in grams, and velocities from a chronograph.
+QString EventSource::Mass() {
+  return Percent(50)
+             ? QStringLiteral("%1.%2").arg(4 + Below(27)).arg(Below(100), 2, 10, QLatin1Char('0'))
+             : QStringLiteral("%1.%2").arg(Below(2)).arg(Below(1000), 3, 10, QLatin1Char('0'));
+}
+
+QString EventSource::Velocity() { return QString::number(150 + Below(1000)); }
 
 UserEvent EventSource::Key() {
   const int roll = Below(100);
@@ -288,11 +278,7 @@ QString Describe(const UserEvent& event) {
       return QStringLiteral("paste into %1: %2").arg(event.target, Quoted(event.text));
     case Kind::PasteOver:
       return QStringLiteral("paste over all of %1: %2").arg(event.target, Quoted(event.text));
-    case Kind::CloseAboutByOk:
-      return QStringLiteral("close About by OK");
-    case Kind::CloseAboutByEnter:
-      return QStringLiteral("close About by Enter");
-    case Kind::CloseAboutByClose:
+    case Kind::CloseAbout:
       return QStringLiteral("close About by close()");
   }
   return {};

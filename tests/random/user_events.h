@@ -14,13 +14,11 @@
 // and cut down: the generator makes these and the session sends them, the same way every time.
 struct UserEvent {
   enum class Kind {
-    Click,              // a left click on `target`, at `where`
-    Key,                // one key pressed and released where the keyboard focus is
-    Paste,              // `text` put on the clipboard, a click into `target`, then Shift+Insert
-    PasteOver,          // the same, with the box's whole text selected first (End, Shift+Home)
-    CloseAboutByOk,     // a click on the About window's OK button
-    CloseAboutByEnter,  // Enter pressed where the keyboard focus is, with the About window open
-    CloseAboutByClose,  // the window system closing the About window (QWidget::close)
+    Click,       // a left click on `target`, at `where`
+    Key,         // one key pressed and released where the keyboard focus is
+    Paste,       // `text` put on the clipboard, a click into `target`, then Shift+Insert
+    PasteOver,   // the same, with the box's whole text selected first (End, Shift+Home)
+    CloseAbout,  // the window system closing the About window (QWidget::close)
   };
 
   Kind kind = Kind::Click;
@@ -39,7 +37,6 @@ struct Scene {
   bool aboutOpen = false;
   bool expanded = false;
   bool focusInEntryBox = false;  // the keyboard focus is in Text1, Text2 or Text3
-  bool footPounds = true;        // Option11 is selected
 };
 
 // A seeded source of random user events: the same seed gives the same events for the same
@@ -56,7 +53,9 @@ class EventSource {
   UserEvent ClickSomewhere(const Scene& scene);
   UserEvent Paste(const Scene& scene);
   UserEvent Key();
-  UserEvent Pellet(const Scene& scene);
+  UserEvent Pellet();
+  QString Mass();
+  QString Velocity();
   QString PasteText();
   QString Characters(int count, QStringView alphabet);
 
