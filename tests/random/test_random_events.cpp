@@ -53,26 +53,17 @@ void OnFatalSignal(int signal) {
   raise(signal);
 }
 
-// While it lives, a crash or a sanitizer's report ends with the event that caused it.
-class CrashNote {
- public:
-  CrashNote() {
-    struct sigaction action {};
-    action.sa_handler = OnFatalSignal;
-    sigemptyset(&action.sa_mask);
-    for (std::size_t i = 0; i < kFatalSignals.size(); ++i) {
-      sigaction(kFatalSignals[i], &action, &g_previousActions[i]);
-    }
-    if (__sanitizer_set_death_callback) __sanitizer_set_death_callback(WriteLastEvent);
+// From here on, a crash or a sanitizer's report ends with the event that caused it; the
+// handler that was in place, a sanitizer's among them, still runs after.
+void NoteEventOnCrash() {
+  struct sigaction action {};
+  action.sa_handler = OnFatalSignal;
+  sigemptyset(&action.sa_mask);
+  for (std::size_t i = 0; i < kFatalSignals.size(); ++i) {
+    sigaction(kFatalSignals[i], &action, &g_previousActions[i]);
   }
-  ~CrashNote() {
-    for (std::size_t i = 0; i < kFatalSignals.size(); ++i) {
-      sigaction(kFatalSignals[i], &g_previousActions[i], nullptr);
-    }
-  }
-  CrashNote(const CrashNote&) = delete;
-  CrashNote& operator=(const CrashNote&) = delete;
-};
+  if (__sanitizer_set_death_callback) __sanitizer_set_death_callback(WriteLastEvent);
+}
 
 // QTest says so each time a click or key lands on a disabled window or a control that ignores
 // it, and the offscreen platform each time a window is raised; random input does both all the
@@ -180,7 +171,7 @@ void RandomEventsTest::windowsKeepTheirInvariants() {
   const auto count =
       static_cast<std::size_t>(countGiven && countValue > 0 ? countValue : kDefaultEvents);
 
-  const CrashNote crashNote;
+  NoteEventOnCrash();
   EventSource source(seed);
   const Outcome outcome =
       Play(QStringLiteral("seed %1").arg(seed), count,
