@@ -8,12 +8,8 @@
 set -uo pipefail
 here=$(dirname "$0")
 build=$1 version=$2 scratch=$3
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+# shellcheck source=checks.sh
+source "$(dirname "$0")/checks.sh"
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
@@ -70,5 +66,5 @@ else
   fi
 fi
 
-[ "$failures" -eq 0 ] || exit 1
+finish_checks
 echo "$(basename "$deb") is complete; Depends: $depends; Recommends: $recommends"

@@ -9,12 +9,8 @@
 set -uo pipefail
 root=$1 prefix=$2 version=$3
 usr=$root$prefix
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+# shellcheck source=checks.sh
+source "$(dirname "$0")/checks.sh"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -78,5 +74,5 @@ else
     fail "the newest changelog entry is '$(entry Version)', not $version"
 fi
 
-[ "$failures" -eq 0 ] || exit 1
+finish_checks
 echo "The manual page, copyright and changelog under $usr are in order"

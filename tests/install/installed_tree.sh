@@ -8,12 +8,8 @@
 set -uo pipefail
 root=$1 prefix=$2 version=$3
 usr=$root$prefix
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+# shellcheck source=checks.sh
+source "$(dirname "$0")/checks.sh"
 
 # The value of a key in the [Desktop Entry] group.
 desktop_key() {
@@ -71,5 +67,5 @@ else
     fail "the newest release in the metainfo is '$(head -n 1 <<<"$releases")', not $version"
 fi
 
-[ "$failures" -eq 0 ] || exit 1
+finish_checks
 echo "The installed tree under $usr is complete"
