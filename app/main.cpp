@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
+#include "forms/process_end.h"
 #include "forms/style.h"
 #include "main_window/form1.h"
 #include "velmara_version.h"
@@ -13,5 +14,7 @@ int main(int, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Velmara"));
   QApplication::setApplicationVersion(QStringLiteral(VELMARA_DISPLAY_VERSION));
   forms::SetUpLook(application);
-  return forms::Run<Form1>();
+  const int status = forms::Run<Form1>();
+  forms::EndWhereTearDownMayHang(status);
+  return status;
 }
