@@ -31,10 +31,6 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 
 void Type(const QString& text) { QTest::keyClicks(static_cast<QWidget*>(nullptr), text); }
 
-void TypeCharacter(Qt::Key key, const QString& text) {
-  QTest::sendKeyEvent(QTest::Click, static_cast<QWidget*>(nullptr), key, text, Qt::NoModifier);
-}
-
 void Click(QAbstractButton& button) {
   const bool indicator = qobject_cast<QRadioButton*>(&button) || qobject_cast<QCheckBox*>(&button);
   const int middle = button.height() / 2;

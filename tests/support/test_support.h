@@ -30,9 +30,6 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 // ASCII characters typed one by one where the keyboard focus is.
 void Type(const QString& text);
 
-// One key that types a character outside ASCII where the keyboard focus is.
-void TypeCharacter(Qt::Key key, const QString& text);
-
 // A left click where a user clicks: a command button in its middle, an option button or a check
 // box on its indicator.
 void Click(QAbstractButton& button);
