@@ -243,7 +243,9 @@ void Form::changeEvent(QEvent* event) {
     QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
   }
   // X11 activates a window that is clicked even while it is disabled. The window that disabled
-  // it takes the activation back, so its keys (Enter on OK) keep working.
+  // it takes the activation back, so its keys (Enter on OK) keep working. A Wayland compositor
+  // may refuse the request, which comes without a user's input of its own: there the disabled
+  // window stays active and takes no keys until the user picks the other one.
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !isEnabled()) {
     for (Form* form : OtherForms()) {
       if (form->isVisible() && form->isEnabled()) {
