@@ -3,9 +3,9 @@
 # shellcheck shell=bash
 # Drives the real program on a display server from outside, as a user does, mostly by keyboard
 # so that one scenario runs on every driver. Source it with the driver (x11 or wayland) and the
-# program's path. The driver file gives the display: drv_begin, drv_end, drv_launch, drv_main_window,
-# drv_windows, drv_key, drv_type, drv_size, drv_title, drv_focus, drv_refocus, drv_clipboard, drv_set_clipboard, drv_shot,
-# drv_pixel, drv_close and, on X alone, drv_click.
+# program's path. The driver file gives the display: drv_begin, drv_end, drv_main_window,
+# drv_windows, drv_key, drv_type, drv_size, drv_title, drv_focus, drv_refocus, drv_clipboard,
+# drv_set_clipboard, drv_shot, drv_pixel, drv_close and, on X alone, drv_click.
 # Every check belongs to a named case; dt_finish prints the tally and gives the exit status.
 
 DT_DRIVER=${1:?usage: $0 x11|wayland PATH-TO-VELMARA}
@@ -152,7 +152,8 @@ dt_running() {
 # and painted. Sets DT_PID and DT_WIN.
 # shellcheck disable=SC2120 # the settings are optional
 dt_start() {
-  drv_launch "$@"
+  env "$@" "$DT_PROGRAM" >>"$DT_LOG" 2>&1 &
+  DT_PID=$!
   dt_wait_until 20 dt_main_shown || dt_fatal "no window named Velmara appeared"
   dt_wait_until 5 dt_painted || dt_fatal "the window was never painted"
 }

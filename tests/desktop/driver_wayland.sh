@@ -22,11 +22,6 @@ drv_end() {
   wl_session_stop
 }
 
-drv_launch() {
-  env "$@" "$DT_PROGRAM" >>"$DT_LOG" 2>&1 &
-  DT_PID=$!
-}
-
 # The program's windows as "id x y width height title", the client area in output coordinates.
 drv_tree() {
   swaymsg -t get_tree 2>/dev/null | jq -r --argjson pid "$DT_PID" '

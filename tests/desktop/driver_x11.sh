@@ -14,11 +14,6 @@ drv_begin() {
 
 drv_end() { velmara_stop_xvfb; }
 
-drv_launch() {
-  env "$@" "$DT_PROGRAM" >>"$DT_LOG" 2>&1 &
-  DT_PID=$!
-}
-
 # Once the window is there the pointer rests on it, over the table text, which has no tooltip
 # to cover a box: without a window manager the keyboard follows the pointer once no window
 # holds the focus, so a pointer outside would take the keys away when the About window closes.
