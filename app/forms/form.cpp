@@ -24,6 +24,8 @@ constexpr int kSizableFrameHeight = 345 + 60;
 // The thin fixed frame of a window without a title bar, on every side.
 constexpr int kFixedFrame = 45;
 
+bool IsWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 QRect PixelRect(int left, int top, int width, int height) {
   return {PixelsFromTwips(left), PixelsFromTwips(top), PixelsFromTwips(width),
           PixelsFromTwips(height)};
@@ -157,7 +159,7 @@ void Form::Build(const FormDesign& design) {
       setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                      Qt::WindowCloseButtonHint);
-      resize(client);
+      ResizeTo(client);
       break;
     case BorderStyle::FixedNoTitle: {
       setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -202,7 +204,11 @@ int Form::Height() const {
 
 void Form::SetHeight(int twips) {
   if (border_ == BorderStyle::Sizable)
-    resize(width(), PixelsFromTwips(twips - kSizableFrameHeight));
+    ResizeTo({width(), PixelsFromTwips(twips - kSizableFrameHeight)});
+}
+
+void Form::ResizeTo(QSize size) {
+  size_.Set(size, [this, size] { resize(size); });
 }
 
 void Form::SetVisible(bool visible) {
@@ -211,6 +217,7 @@ void Form::SetVisible(bool visible) {
     return;
   }
   show();
+  size_.Shown(size());
   if (windowTitle().isEmpty() && windowHandle()) ShowEmptyTitle(*windowHandle());
   raise();
   activateWindow();
@@ -264,6 +271,15 @@ void Form::closeEvent(QCloseEvent* event) {
 }
 
 void Form::resizeEvent(QResizeEvent* event) {
+  // A Wayland compositor sends its last requested size again with later changes of state; the
+  // window takes back the size it was given since, at once, before the old one is painted.
+  if (border_ == BorderStyle::Sizable && IsWayland() &&
+      !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+    if (size_.Resized(event->size())) {
+      ResizeTo(size_.Held());
+      return;
+    }
+  }
   const int frame = FrameWidth();
   client_->setGeometry(rect().adjusted(frame, frame, -frame, -frame));
   QWidget::resizeEvent(event);

@@ -11,6 +11,7 @@
 
 #include "controls.h"
 #include "design.h"
+#include "held_size.h"
 
 namespace forms {
 
@@ -59,8 +60,12 @@ class Form : public QWidget {
   // The program's other windows.
   std::vector<Form*> OtherForms() const;
 
+  // Resizes the window as the program's own change of size.
+  void ResizeTo(QSize size);
+
   BorderStyle border_;
   QWidget* client_;
+  HeldSize size_;
   bool unloading_ = false;
   bool startup_ = false;
 };

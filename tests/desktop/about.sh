@@ -28,44 +28,49 @@ expect_gone() {
   drv_refocus "$DT_WIN"
 }
 
-drv_key alt+m
-dt_expect_size "$(dt_expanded_size)"
+dt_case "about: the energy panel shown, Command4's caption and the height agree"
+dt_learn_states
+dt_expect_state expanded
 
-dt_case "about: Space on Command8 opens a window of the design's size, untitled"
+dt_case "about: Space on Command8 opens a window of the design's size; the main window keeps its height"
 open_about
 dt_expect_size "$(dt_design_size Form2 | awk -Fx '{print $1 + 6 "x" $2 + 6}')" "$DT_ABOUT"
+dt_expect_state expanded
 # X11 carries the empty title as it is. Qt on Wayland hands the compositor the program's name for
 # a window without a title, and offers no way to send an empty one.
 untitled=""
 [ "$DT_DRIVER" = wayland ] && untitled=Velmara
 dt_check_eq "title of the About window" "$untitled" "$(drv_title "$DT_ABOUT")"
 
-dt_case "about: Escape leaves it open; Return closes it"
+dt_case "about: Escape leaves it open and the main window as it was; Return closes it"
 drv_key Escape
 dt_wait_until 0.5 about_gone && fail "Escape closed the About window"
+dt_expect_state expanded
 # By now it has the keyboard, and shows so on its OK button.
 first_shot=$(drv_shot about_first "$DT_ABOUT") || fail "no screenshot"
 drv_key Return
 expect_gone Return
+dt_expect_state expanded
 
 dt_case "about: the main window gets the keys back: Alt+M hides and shows the panel"
 drv_key alt+m
-dt_expect_size "$(dt_collapsed_size)"
+dt_expect_state collapsed
 drv_key alt+m
-dt_expect_size "$(dt_expanded_size)"
+dt_expect_state expanded
 
 dt_case "about: while it is open, keys to the main window do nothing"
 open_about
-before=$(drv_size "$DT_WIN")
 drv_focus "$DT_WIN"
 drv_key alt+m
-dt_wait_until 1 eval '! dt_size_is "$before"' && fail "Alt+M reached the main window"
+dt_wait_until 1 eval '! dt_size_is "$(dt_expanded_size)"' && fail "Alt+M reached the main window"
 about_shown || fail "the About window went away"
+dt_expect_state expanded
 
 dt_case "about: opened again it looks the same; Space closes it"
 drv_focus "$DT_ABOUT"
 drv_key space
 expect_gone Space
+dt_expect_state expanded
 open_about
 drv_key Escape
 dt_wait_until 0.5 about_gone && fail "Escape closed the About window"
@@ -74,32 +79,64 @@ dt_check_eq "pixels that differ between the two openings" 0 \
   "$(compare -metric AE "$first_shot" "$second_shot" null: 2>&1)"
 drv_key space
 expect_gone Space
+dt_expect_state expanded
+
+dt_case "about: Alt+O closes it"
+open_about
+drv_key alt+o
+expect_gone Alt+O
+dt_expect_state expanded
 
 if dt_x11_case "about: a click on the disabled main window leaves the About window active"; then
   open_about
   dt_click Command4
-  dt_check_eq "main window's size" "$(dt_expanded_size)" "$(drv_size "$DT_WIN")"
+  dt_expect_state expanded
   drv_key Return
   expect_gone Return
+  dt_expect_state expanded
 fi
 
 if dt_x11_case "about: a click on OK closes it"; then
   open_about
   dt_click About.Command1
   expect_gone "A click on OK"
+  dt_expect_state expanded
 fi
+
+dt_case "about: a height the user gave the main window stays through the About window"
+drv_user_height "$DT_WIN" 300
+dt_wait_until 3 eval '! dt_size_is "$(dt_expanded_size)"' || fail "the main window kept its height"
+dragged=$(drv_size "$DT_WIN")
+open_about
+dt_expect_size "$dragged"
+drv_key Return
+expect_gone Return
+dt_expect_size "$dragged"
+drv_key alt+m
+dt_expect_state collapsed
+drv_key alt+m
+dt_expect_state expanded
 
 dt_case "about: closed as the window manager does, it gives the main window back"
 open_about
 drv_close "$DT_ABOUT" || fail "could not ask the About window to close"
 expect_gone "The window manager's close"
+dt_expect_state expanded
 drv_key alt+m
-dt_expect_size "$(dt_collapsed_size)"
+dt_expect_state collapsed
+
+dt_case "about: opened with the panel hidden, the main window stays collapsed"
+open_about
+dt_expect_state collapsed
+drv_key Return
+expect_gone Return
+dt_expect_state collapsed
 
 dt_case "about: closing the main window while it is open ends the program"
 drv_key alt+m
-dt_expect_size "$(dt_expanded_size)"
+dt_expect_state expanded
 open_about
+dt_expect_state expanded
 drv_close "$DT_WIN" || fail "could not ask the main window to close"
 dt_expect_exit
 

@@ -5,7 +5,7 @@
 # so that one scenario runs on every driver. Source it with the driver (x11 or wayland) and the
 # program's path. The driver file gives the display: drv_begin, drv_end, drv_main_window,
 # drv_windows, drv_key, drv_type, drv_size, drv_title, drv_focus, drv_refocus, drv_clipboard,
-# drv_set_clipboard, drv_shot, drv_pixel, drv_close and, on X alone, drv_click.
+# drv_set_clipboard, drv_shot, drv_pixel, drv_close, drv_user_height and, on X alone, drv_click.
 # Every check belongs to a named case; dt_finish prints the tally and gives the exit status.
 
 DT_DRIVER=${1:?usage: $0 x11|wayland PATH-TO-VELMARA}
@@ -262,6 +262,62 @@ dt_expect_size() {
 # to 4185 twips outside, which leaves a client area 252 pixels high.
 dt_expanded_size() { dt_design_size Form1; }
 dt_collapsed_size() { echo "$(dt_design_size Form1 | cut -dx -f1)x252"; }
+
+# The energy panel's two states as a user tells them apart: the window's height, and Command4's
+# caption, "&Muzzle Energy >>" collapsed and "<< &Muzzle Energy" expanded. The caption is read
+# from the inside of the button reduced to ink on paper, so that the grey caption of a disabled
+# window reads like the black one of an enabled window; the two pictures to compare it with are
+# taken at the start by dt_learn_states.
+dt_caption_ink() {
+  local shot inset=$((4 * DT_SCALE))
+  shot=$(drv_shot "caption_$1" "$DT_WIN") || return 1
+  dt_locate Form1 Command4
+  convert "$shot" -crop "$((DT_W - 2 * inset))x$((DT_H - 2 * inset))+$((DT_X + inset))+$((DT_Y + inset))" \
+    +repage -colorspace gray -normalize -threshold 50% "${shot%.png}.ink.png" 2>/dev/null &&
+    echo "${shot%.png}.ink.png"
+}
+
+# From the start, collapsed: learns both captions, Alt+M between them. Leaves the panel shown.
+dt_learn_states() {
+  dt_expect_size "$(dt_collapsed_size)"
+  DT_INK_collapsed=$(dt_caption_ink collapsed) || dt_fatal "no picture of Command4"
+  drv_key alt+m
+  dt_expect_size "$(dt_expanded_size)"
+  # Pressed by its access key, the button shows so for a moment.
+  sleep 0.3
+  DT_INK_expanded=$(dt_caption_ink expanded) || dt_fatal "no picture of Command4"
+  [ "$(dt_ink_difference "$DT_INK_collapsed" "$DT_INK_expanded")" -gt 20 ] ||
+    dt_fatal "the two captions of Command4 look alike"
+}
+
+dt_ink_difference() { compare -metric AE "$1" "$2" null: 2>&1; }
+
+# Prints collapsed or expanded: the caption that Command4 shows now is nearer to that state's
+# picture, by less than a quarter of the other's difference; prints unclear otherwise.
+dt_caption_state() {
+  local ink near far
+  ink=$(dt_caption_ink "now") || { echo unclear; return; }
+  near=$(dt_ink_difference "$ink" "$DT_INK_collapsed")
+  far=$(dt_ink_difference "$ink" "$DT_INK_expanded")
+  if [ "$((4 * near))" -lt "$far" ]; then
+    echo collapsed
+  elif [ "$((4 * far))" -lt "$near" ]; then
+    echo expanded
+  else
+    echo unclear
+  fi
+}
+
+dt_caption_is() { [ "$(dt_caption_state)" = "$1" ]; }
+
+# Expects the main window in state $1 (collapsed or expanded): its height, and Command4's caption
+# once no other window of the program covers it.
+dt_expect_state() {
+  dt_expect_size "$(dt_"$1"_size)"
+  [ -z "$(dt_other_windows)" ] || return 0
+  dt_wait_until 3 dt_caption_is "$1" ||
+    dt_check_eq "state that Command4's caption shows" "$1" "$(dt_caption_state)"
+}
 
 dt_expect_colour() {
   dt_wait_until 3 dt_colour_is "$1" "$2" || dt_check_eq "colour of $1" "$2" "$(dt_box_colour "$1")"

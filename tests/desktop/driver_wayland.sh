@@ -94,3 +94,6 @@ drv_pixel() {
 }
 
 drv_close() { swaymsg "[con_id=$1] kill" >/dev/null; }
+
+# Resizes window $1 to height $2 as the compositor does for a user who drags its edge.
+drv_user_height() { swaymsg "[con_id=$1] resize set height $2 px" >/dev/null; }

@@ -63,6 +63,10 @@ drv_pixel() {
 # Asks a window to close as a window manager does: WM_DELETE_WINDOW.
 drv_close() { "$VELMARA_WM_DELETE" "$1"; }
 
+# Resizes window $1 to height $2 from outside, as a window manager does for a user who drags its
+# edge.
+drv_user_height() { xdotool windowsize "$1" "$(drv_size "$1" | cut -dx -f1)" "$2" 2>/dev/null; }
+
 # Clicks at a point of window $3, then rests the pointer where drv_main_window put it.
 drv_click() {
   dt_locate Form1 Label1
