@@ -42,8 +42,6 @@ class EnergyTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void unitCaptions_data();
-  void unitCaptions();
   void energyTexts_data();
   void energyTexts();
   void failures_data();
@@ -53,33 +51,6 @@ class EnergyTest : public QObject {
   void colours_data();
   void colours();
 };
-
-void EnergyTest::unitCaptions_data() {
-  QTest::addColumn<QString>("system");
-  QTest::addColumn<QString>("massUnit");
-  QTest::addColumn<QString>("velocityUnit");
-  QTest::addColumn<QString>("energyUnit");
-
-  QTest::newRow("foot-pound") << "foot-pound"
-                              << "grains"
-                              << "fps"
-                              << "ft/lbs";
-  QTest::newRow("joule") << "joule"
-                         << "grams"
-                         << "m/s"
-                         << "Joules";
-}
-
-void EnergyTest::unitCaptions() {
-  QFETCH(QString, system);
-  QFETCH(QString, massUnit);
-  QFETCH(QString, velocityUnit);
-  QFETCH(QString, energyUnit);
-  const UnitSystem& units = SystemNamed(system);
-  QCOMPARE(ToQString(units.massUnit), massUnit);
-  QCOMPARE(ToQString(units.velocityUnit), velocityUnit);
-  QCOMPARE(ToQString(units.energyUnit), energyUnit);
-}
 
 // The whole energy text, velocity x velocity x mass / 450240 (foot-pounds) or / 2000 (joules),
 // worked out by hand to 15 significant digits.
@@ -123,29 +94,18 @@ void EnergyTest::energyTexts() {
   QCOMPARE(ToQString(*text), energyText);
 }
 
+// Either box holding no number fails the calculation, and so does a product beyond the double
+// range.
 void EnergyTest::failures_data() {
   QTest::addColumn<QString>("system");
   QTest::addColumn<QString>("mass");
   QTest::addColumn<QString>("velocity");
 
-  QTest::newRow("empty mass") << "foot-pound" << QString() << "500";
-  QTest::newRow("empty velocity") << "foot-pound"
-                                  << "10" << QString();
-  QTest::newRow("mass a point alone") << "joule"
-                                      << "."
-                                      << "250";
-  QTest::newRow("velocity a point alone") << "joule"
-                                          << "1"
-                                          << ".";
   QTest::newRow("mass a word") << "foot-pound"
                                << "abc"
                                << "500";
-  QTest::newRow("velocity with blanks inside") << "joule"
-                                               << "1"
-                                               << "2 5";
-  QTest::newRow("velocity beyond the largest double") << "foot-pound"
-                                                      << "1"
-                                                      << "1e309";
+  QTest::newRow("empty velocity") << "foot-pound"
+                                  << "10" << QString();
   QTest::newRow("velocity squared beyond the double range") << "foot-pound"
                                                             << "1"
                                                             << "1" + QString(200, '0');

@@ -39,45 +39,9 @@ void NumericFilterTest::judgesKeys_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<bool>("passes");
 
-  for (char digit = '0'; digit <= '9'; ++digit) {
-    QTest::addRow("digit %c into an empty box", digit) << int{digit} << QString() << true;
-    QTest::addRow("digit %c after a point", digit) << int{digit} << QString("12.5") << true;
-  }
-
-  QTest::newRow("letter a") << int{'a'} << QString("12") << false;
-  QTest::newRow("letter Z") << int{'Z'} << QString("12") << false;
-  QTest::newRow("exponent letter e") << int{'e'} << QString("12") << false;
-  QTest::newRow("exponent letter E") << int{'E'} << QString("12") << false;
-  QTest::newRow("blank") << int{' '} << QString("12") << false;
-  QTest::newRow("minus") << int{'-'} << QString() << false;
-  QTest::newRow("plus") << int{'+'} << QString() << false;
-  QTest::newRow("comma") << int{','} << QString("12") << false;
-  QTest::newRow("NUL") << 0 << QString("12") << false;
-  QTest::newRow("Ctrl+A") << 1 << QString("12") << false;
-  QTest::newRow("Ctrl+C") << 3 << QString("12") << false;
-  QTest::newRow("Backspace") << 8 << QString("12") << false;
-  QTest::newRow("Return") << 13 << QString("12") << false;
-  QTest::newRow("Ctrl+V") << 22 << QString("12") << false;
-  QTest::newRow("Escape") << 27 << QString("12") << false;
-  QTest::newRow("code 31") << 31 << QString("12") << false;
-  QTest::newRow("code 127") << 127 << QString("12") << false;
-  QTest::newRow("e acute") << 0x00E9 << QString("12") << false;
-  QTest::newRow("Arabic-Indic digit three") << 0x0663 << QString("12") << false;
-  QTest::newRow("fullwidth digit zero") << 0xFF10 << QString("12") << false;
-  QTest::newRow("fullwidth full stop") << 0xFF0E << QString("12") << false;
-  QTest::newRow("low byte is a point") << 0x012E << QString("12") << false;
-  QTest::newRow("low byte is a digit") << 0x0130 << QString("12") << false;
-  QTest::newRow("code -1") << -1 << QString("12") << false;
-  QTest::newRow("code -32768") << -32768 << QString("12") << false;
-  QTest::newRow("negative, low byte a point") << -32722 << QString("12") << false;
-  QTest::newRow("negative, low byte a digit") << -32720 << QString("12") << false;
-
-  QTest::newRow("point into an empty box") << int{'.'} << QString() << true;
-  QTest::newRow("point after 0") << int{'.'} << QString("0") << true;
-  QTest::newRow("point after 12") << int{'.'} << QString("12") << true;
-  QTest::newRow("point into 12.5") << int{'.'} << QString("12.5") << false;
+  // The whole-range check below holds every key against an empty box, one with a point inside
+  // and a long one without; these are the box texts it does not reach.
   QTest::newRow("point into .5") << int{'.'} << QString(".5") << false;
-  QTest::newRow("point into 12.") << int{'.'} << QString("12.") << false;
   QTest::newRow("point beside a fullwidth full stop")
       << int{'.'} << QString::fromUtf16(u"12\uFF0E5") << true;
   QTest::newRow("point after Arabic-Indic digits")
