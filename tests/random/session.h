@@ -25,15 +25,13 @@ enum class Rule {
   ConversionResult,  // Text4 changes only on Calculate or Clear, the same way for the same input
   EnergyResult,      // Text5's colour changes only on Calculate Energy or Clear, and a box
                      // without a digit empties Text5
-  Clearing,          // the Clear buttons reset their boxes
-  Copying,           // Copy To Clipboard copies the energy and its unit
   AboutModality,     // the main window takes input exactly while the About window is closed
   WindowHeight,      // the main window is collapsed or expanded, as its button says
 };
 const char* RuleName(Rule rule);
 
-// How far a run got: the buttons with checks of their own that were pressed, how often the
-// program was started, and how often the About window opened.
+// How far a run got: the watched buttons that were pressed, how often the program was started,
+// and how often the About window opened.
 struct Reach {
   QSet<QString> pressed;
   int starts = 0;
@@ -73,7 +71,6 @@ class Session {
   void AfterEnergy();
   void AfterConversionClear();
   void AfterEnergyClear();
-  void AfterCopy();
 
   QObject observer_;
   QPointer<Form1> form1_;

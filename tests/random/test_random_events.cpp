@@ -198,10 +198,10 @@ void RandomEventsTest::windowsKeepTheirInvariants() {
     QFAIL(qPrintable(report));
   }
 
-  // A run long enough to reach every button must have pressed each one that has checks of its
-  // own; otherwise the events are not landing where they are aimed.
+  // A run long enough to reach every button must have pressed each one the checks follow;
+  // otherwise the events are not landing where they are aimed.
   if (count >= 2000) {
-    for (const char* button : {"Command2", "Command3", "Command5", "Command6", "Command7"}) {
+    for (const char* button : {"Command2", "Command3", "Command5", "Command6"}) {
       QVERIFY2(outcome.reach.pressed.contains(QLatin1String(button)), button);
     }
     QVERIFY2(outcome.reach.starts > 1, "the program was never closed by the user");

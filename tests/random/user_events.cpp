@@ -57,6 +57,9 @@ const std::array<const char16_t*, 24> kNumberLikeTexts{
 constexpr QStringView kDigits = u"0123456789";
 constexpr QStringView kAsciiJunk = u" abcxyzAEZe-+,;:/*$#!?_=()[]{}'\"\\|~`@%^&<>";
 constexpr QStringView kAnyJunk = u"0123456789.abcXYZ -+e\u00E9\u20AC\u0663\uFF15\t";
+// What a user types for a number: digits and points, and the sign, exponent, grouping and blank
+// of numbers written elsewhere, which the boxes must refuse however few of them are typed.
+constexpr QStringView kTypedForNumbers = u"0123456789.-+eE, ";
 
 constexpr int kLongestPaste = 40000;
 
@@ -108,7 +111,8 @@ UserEvent EventSource::Next(const Scene& scene) {
         scene.expanded ? QStringLiteral("Form1.Command8") : QStringLiteral("Form1.Command4"),
         false);
   }
-  if (roll < 205 && scene.expanded) return Pellet();
+  if (roll < 190) return Typing(scene);
+  if (roll < 220 && scene.expanded) return Pellet();
   if (roll < 470) return ClickSomewhere(scene);
   if (!scene.focusInEntryBox && Percent(30)) {
     const int boxes = scene.expanded ? 3 : 1;
@@ -188,15 +192,30 @@ UserEvent EventSource::Key() {
       event.key = Qt::Key_unknown;
       return event;
     }
-    event.text = c;
-    event.key = c.isLower() ? c.toUpper().unicode() : c.unicode();
-    return event;
+    return Typed(c);
   }
   const ControlKey& key = kControlKeys[Below(kControlKeys.size())];
   event.key = key.key;
   event.modifiers = key.modifiers;
   event.text = QString::fromUtf16(key.text);
   return event;
+}
+
+// A user typing a number over a box's whole text: a digit first, so that the box holds only what
+// was typed, then a few more characters with each of the refused ones as likely as a digit.
+UserEvent EventSource::Typing(const Scene& scene) {
+  planned_.push_back({.kind = Kind::Key, .key = Qt::Key_End});
+  planned_.push_back({.kind = Kind::Key, .key = Qt::Key_Home, .modifiers = Qt::ShiftModifier});
+  planned_.push_back(Typed(kDigits[Below(static_cast<int>(kDigits.size()))]));
+  const int more = 1 + Below(8);
+  for (int i = 0; i < more; ++i) {
+    planned_.push_back(Typed(kTypedForNumbers[Below(static_cast<int>(kTypedForNumbers.size()))]));
+  }
+  return ClickOn(QStringLiteral("Form1.Text%1").arg(1 + Below(scene.expanded ? 3 : 1)), false);
+}
+
+UserEvent EventSource::Typed(QChar c) {
+  return {.kind = Kind::Key, .text = c, .key = c.isLower() ? c.toUpper().unicode() : c.unicode()};
 }
 
 // Each piece is drawn in its own statement, so that the same seed gives the same texts whatever

@@ -53,11 +53,13 @@ class EventSource {
   UserEvent ClickSomewhere(const Scene& scene);
   UserEvent Paste(const Scene& scene);
   UserEvent Key();
+  UserEvent Typing(const Scene& scene);
   UserEvent Pellet();
   QString Mass();
   QString Velocity();
   QString PasteText();
   QString Characters(int count, QStringView alphabet);
+  static UserEvent Typed(QChar c);
 
   std::mt19937_64 random_;
   std::deque<UserEvent> planned_;  // the rest of a sequence begun by an earlier event
