@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -50,17 +51,22 @@ void TextBox::SetBackColor(std::uint32_t value) {
 }
 
 void TextBox::ApplyBackColor() {
+  const QColor colour = ColourFromValue(backColor_, QApplication::palette());
   QPalette p = palette();
-  const QColor colour = ColourFromValue(backColor_, QPalette());
+  bool changed = false;
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    changed = changed || p.color(group, QPalette::Base) != colour;
     p.setColor(group, QPalette::Base, colour);
   }
-  setPalette(p);
+  if (changed) setPalette(p);
 }
 
 void TextBox::changeEvent(QEvent* event) {
-  // A system colour follows the palette when the desktop's colours change.
-  if (event->type() == QEvent::ApplicationPaletteChange && (backColor_ & kSystemColourFlag)) {
+  // A system colour follows the palette when the desktop's colours change. Qt tells a widget of
+  // its own palette so only by a change of its palette, which its own setting also makes.
+  if ((event->type() == QEvent::ApplicationPaletteChange ||
+       event->type() == QEvent::PaletteChange) &&
+      (backColor_ & kSystemColourFlag)) {
     ApplyBackColor();
   }
   QLineEdit::changeEvent(event);
@@ -149,6 +155,34 @@ void OptionButton::MakeTabStopOfGroup() {
   for (auto* option : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
     option->setFocusPolicy(option == this ? Qt::StrongFocus : Qt::ClickFocus);
   }
+}
+
+// Qt moves the choice to the button that lies in the arrow's direction, and not past the last
+// one; here Down and Right choose the group's next button, Up and Left the one before, going
+// round at the ends, whatever the buttons' places.
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+  int step = 0;
+  switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+      step = 1;
+      break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+      step = -1;
+      break;
+    default:
+      QRadioButton::keyPressEvent(event);
+      return;
+  }
+  QList<OptionButton*> group;
+  for (auto* option : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
+    if (option == this || option->isEnabled()) group << option;
+  }
+  const auto count = group.size();
+  OptionButton* next = group[(group.indexOf(this) + step + count) % count];
+  next->setFocus(Qt::TabFocusReason);
+  next->setChecked(true);
 }
 
 CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {

@@ -88,6 +88,7 @@ class OptionButton : public QRadioButton {
  protected:
   // The whole box takes the click, not only the indicator and the caption's text.
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   ClickHandler click_;
