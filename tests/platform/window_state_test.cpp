@@ -18,14 +18,14 @@ class WindowStateTest : public QObject {
 
 void WindowStateTest::maximiseRequest_data() {
   QTest::addColumn<bool>("expanded");
-  QTest::addColumn<int>("clientHeight");
-  QTest::newRow("collapsed") << false << 252;
-  QTest::newRow("expanded") << true << 366;
+  QTest::addColumn<QSize>("clientSize");
+  QTest::newRow("collapsed") << false << kCollapsedSize;
+  QTest::newRow("expanded") << true << kExpandedSize;
 }
 
 void WindowStateTest::maximiseRequest() {
   QFETCH(bool, expanded);
-  QFETCH(int, clientHeight);
+  QFETCH(QSize, clientSize);
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
   if (expanded) Click(form->Command4);
@@ -33,7 +33,7 @@ void WindowStateTest::maximiseRequest() {
   // The window system's answer and the window's own reply both come through the event loop.
   QTest::qWait(100);
   QVERIFY(!(form->windowState() & Qt::WindowMaximized));
-  QCOMPARE(form->size(), QSize(359, clientHeight));
+  QCOMPARE(form->size(), clientSize);
   QCOMPARE(form->Command4.Caption(),
            expanded ? QStringLiteral("<< &Muzzle Energy") : QStringLiteral("&Muzzle Energy >>"));
 }

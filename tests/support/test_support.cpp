@@ -45,11 +45,11 @@ QString FocusName() {
 
 QColor ExpectedColour(std::uint32_t value) {
   switch (value) {
-    case 65280:
+    case kGreen:
       return {0, 255, 0};
-    case 65535:
+    case kYellow:
       return {255, 255, 0};
-    case 255:
+    case kRed:
       return {255, 0, 0};
     default:
       return QApplication::palette().color(QPalette::Active, QPalette::Button);
@@ -58,13 +58,13 @@ QColor ExpectedColour(std::uint32_t value) {
 
 QString ColourName(std::uint32_t value) {
   switch (value) {
-    case 65280:
+    case kGreen:
       return QStringLiteral("green");
-    case 65535:
+    case kYellow:
       return QStringLiteral("yellow");
-    case 255:
+    case kRed:
       return QStringLiteral("red");
-    case 0x8000000F:
+    case kButtonFace:
       return QStringLiteral("button face");
     default:
       return QStringLiteral("0x%1").arg(value, 0, 16);

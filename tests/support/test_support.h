@@ -10,6 +10,8 @@
 #include <QString>
 #include <Qt>
 
+#include "design_values.h"
+
 class QAbstractButton;
 class QObject;
 class QWidget;

@@ -49,6 +49,13 @@ int RunProgram(const std::function<void()>& steps) {
                           [] { return forms::Run<Form1>(); });
 }
 
+Form2* OpenAbout(Form1& form) {
+  if (form.Command4.Caption() == QLatin1String("&Muzzle Energy >>")) Click(form.Command4);
+  Click(form.Command8);
+  Form2* about = forms::IfLoaded<Form2>();
+  return about && QTest::qWaitForWindowActive(about) ? about : nullptr;
+}
+
 void ClickInto(QLineEdit& box) {
   QTest::mouseClick(&box, Qt::LeftButton);
   Press(Qt::Key_End);

@@ -35,6 +35,10 @@ Form1* ShowFreshForm1();
 // still running after 10 seconds.
 int RunProgram(const std::function<void()>& steps);
 
+// Opens the About window as a user does: shows the energy panel if it is hidden, clicks About
+// Velmara. Null when no About window became the active window.
+Form2* OpenAbout(Form1& form);
+
 // Clicks into a box and puts the cursor after its text.
 void ClickInto(QLineEdit& box);
 

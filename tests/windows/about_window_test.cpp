@@ -27,14 +27,6 @@ class AboutWindowTest : public QObject {
 
 namespace {
 
-// Opens the About window as a user does: expand the main window, click About.
-Form2* OpenAbout(Form1& form) {
-  if (form.Command4.Caption() == QLatin1String("&Muzzle Energy >>")) Click(form.Command4);
-  Click(form.Command8);
-  Form2* about = forms::IfLoaded<Form2>();
-  return about && QTest::qWaitForWindowActive(about) ? about : nullptr;
-}
-
 // Everything a user sees of the main window's state.
 QStringList Snapshot(const Form1& form) {
   QStringList state{QString::number(form.height()), form.Command4.Caption()};

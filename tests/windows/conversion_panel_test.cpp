@@ -20,6 +20,11 @@ class ConversionPanelTest : public QObject {
   void failedCalculationKeepsResult_data();
   void failedCalculationKeepsResult();
   void clearKeepsConversion();
+  void choosingAfterTypingComputesNothing();
+  void arrowKeysChoose_data();
+  void arrowKeysChoose();
+  void clickOnRowEnd_data();
+  void clickOnRowEnd();
 };
 
 namespace {
@@ -200,6 +205,84 @@ void ConversionPanelTest::clearKeepsConversion() {
   Type(QStringLiteral("0.454"));
   Click(form->Command2);
   QCOMPARE(form->Text4.Text(), QStringLiteral("1"));
+}
+
+void ConversionPanelTest::choosingAfterTypingComputesNothing() {
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  TypeOver(form->Text1, QStringLiteral("3"));
+  Click(form->Command2);
+  QCOMPARE(form->Text4.Text(), QStringLiteral("4.0674"));
+  TypeOver(form->Text1, QStringLiteral("5"));
+  Click(form->Option4);
+  Click(form->Check1);
+  QCOMPARE(form->Text1.Text(), QStringLiteral("5"));
+  QCOMPARE(form->Text4.Text(), QStringLiteral("4.0674"));
+}
+
+void ConversionPanelTest::arrowKeysChoose_data() {
+  QTest::addColumn<QString>("from");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<QString>("to");
+  QTest::addColumn<QStringList>("captions");
+  // Captions of the conversion's two units, or of the energy's mass, velocity and energy.
+  QTest::newRow("Option1 Down") << "Option1" << int{Qt::Key_Down} << "Option2"
+                                << QStringList{"grains", "g"};
+  QTest::newRow("Option1 Right") << "Option1" << int{Qt::Key_Right} << "Option2"
+                                 << QStringList{"grains", "g"};
+  QTest::newRow("Option7 Up") << "Option7" << int{Qt::Key_Up} << "Option6"
+                              << QStringList{"fps", "m/s"};
+  QTest::newRow("Option10 Down, round to the first")
+      << "Option10" << int{Qt::Key_Down} << "Option1" << QStringList{"ft/P", "J"};
+  QTest::newRow("Option11 Down") << "Option11" << int{Qt::Key_Down} << "Option12"
+                                 << QStringList{"grams", "m/s", "Joules"};
+  QTest::newRow("Option12 Left") << "Option12" << int{Qt::Key_Left} << "Option11"
+                                 << QStringList{"grains", "fps", "ft/lbs"};
+}
+
+void ConversionPanelTest::arrowKeysChoose() {
+  QFETCH(QString, from);
+  QFETCH(int, key);
+  QFETCH(QString, to);
+  QFETCH(QStringList, captions);
+
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Click(form->Command4);
+  auto* start = Option(*form, from);
+  auto* target = Option(*form, to);
+  QVERIFY(start && target);
+  Click(*start);
+  QVERIFY(start->hasFocus());
+  Press(static_cast<Qt::Key>(key));
+  QCOMPARE(target->Value(), forms::kTrue);
+  QCOMPARE(start->Value(), forms::kFalse);
+  QVERIFY(target->hasFocus());
+  const bool energy = captions.size() == 3;
+  QStringList shown{energy ? form->Label7.Caption() : form->Label3.Caption(),
+                    energy ? form->Label8.Caption() : form->Label4.Caption()};
+  if (energy) shown << form->Label11.Caption();
+  QCOMPARE(shown, captions);
+}
+
+void ConversionPanelTest::clickOnRowEnd_data() {
+  QTest::addColumn<QString>("control");
+  QTest::newRow("Option5") << "Option5";
+  QTest::newRow("Option12") << "Option12";
+  QTest::newRow("Check1") << "Check1";
+}
+
+// Where an option's or the tick's row lies beyond its caption's text, a click still chooses.
+void ConversionPanelTest::clickOnRowEnd() {
+  QFETCH(QString, control);
+  Form1* form = ShowFreshForm1();
+  QVERIFY(form);
+  Click(form->Command4);
+  auto* button = form->findChild<QAbstractButton*>(control);
+  QVERIFY(button);
+  QVERIFY(!button->isChecked());
+  QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() - 2, button->height() / 2));
+  QVERIFY(button->isChecked());
 }
 
 QTEST_MAIN(ConversionPanelTest)

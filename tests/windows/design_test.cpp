@@ -13,7 +13,6 @@
 #include <QTextLayout>
 #include <QToolTip>
 
-#include "forms/form.h"
 #include "window_test_support.h"
 
 using namespace test_support;
@@ -32,6 +31,10 @@ class DesignTest : public QObject {
   void wrappedLabel();
   void boxNames_data();
   void boxNames();
+  void numberBoxLook_data();
+  void numberBoxLook();
+  void unitCaptionFrame_data();
+  void unitCaptionFrame();
   void tabOrder_data();
   void tabOrder();
 };
@@ -47,15 +50,15 @@ const QList<DesignRow>& Rows() {
 QWidget* ShowWindow(const QString& window) {
   Form1* form = ShowFreshForm1();
   if (!form || window == QLatin1String("Form1")) return form;
-  Click(form->Command4);
-  Click(form->Command8);
-  Form2* about = forms::IfLoaded<Form2>();
-  return about && QTest::qWaitForWindowActive(about) ? about : nullptr;
+  return OpenAbout(*form);
 }
 
+// At 96 DPI a pixel is 15 twips; the one length of the design that is not a whole number of
+// pixels (Check1's top, 2860) goes to the nearest.
+int PixelsAt96Dpi(int twips) { return (twips + 7) / 15; }
+
 QRect Pixels(int left, int top, int width, int height) {
-  return {forms::PixelsFromTwips(left), forms::PixelsFromTwips(top), forms::PixelsFromTwips(width),
-          forms::PixelsFromTwips(height)};
+  return {PixelsAt96Dpi(left), PixelsAt96Dpi(top), PixelsAt96Dpi(width), PixelsAt96Dpi(height)};
 }
 
 // A caption as shown: each "&" marking an access key dropped, "&&" shown as one "&".
@@ -135,6 +138,21 @@ QStringList WrappedLines(const QLabel& label, bool& fits) {
     lines << label.text().mid(line.textStart(), line.textLength()).trimmed();
   }
   return lines;
+}
+
+// The columns where a widget's picture has ink darker than `face`, left to right.
+QList<int> InkColumns(QWidget& widget, const QColor& face) {
+  const QImage image = widget.grab().toImage();
+  QList<int> columns;
+  for (int x = 0; x < image.width(); ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+      if (image.pixelColor(x, y).lightness() < face.lightness() - 100) {
+        columns << x;
+        break;
+      }
+    }
+  }
+  return columns;
 }
 
 }  // namespace
@@ -270,6 +288,98 @@ void DesignTest::boxNames() {
   auto* widget = window->findChild<QLineEdit*>(box);
   QVERIFY(widget);
   QCOMPARE(AccessibleName(*widget), name);
+}
+
+void DesignTest::numberBoxLook_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<bool>("typedInto");
+  // The boxes a user types into are white, the window background; the two results have the grey
+  // of a menu.
+  QTest::newRow("Text1") << "Text1" << true;
+  QTest::newRow("Text2") << "Text2" << true;
+  QTest::newRow("Text3") << "Text3" << true;
+  QTest::newRow("Text4") << "Text4" << false;
+  QTest::newRow("Text5") << "Text5" << false;
+}
+
+// Each box on its background, also once the desktop's colours change, with its start value 0
+// drawn against its right edge.
+void DesignTest::numberBoxLook() {
+  QFETCH(QString, box);
+  QFETCH(bool, typedInto);
+  auto* form = dynamic_cast<Form1*>(ShowWindow(QStringLiteral("Form1")));
+  QVERIFY(form);
+  Click(form->Command4);
+  auto* widget = form->findChild<QLineEdit*>(box);
+  QVERIFY(widget);
+  QCOMPARE(widget->text(), QStringLiteral("0"));
+  const QColor menu = QApplication::palette().color(QPalette::Active, QPalette::Button);
+  const QColor background = typedInto ? QColor(Qt::white) : menu;
+  QCOMPARE(RenderedBackground(*widget), background);
+
+  const QList<int> ink = InkColumns(*widget, background);
+  QVERIFY(!ink.isEmpty());
+  // The frame's own dark edges aside, the digit's ink is in the box's right half, near its edge.
+  const QList<int> digit(
+      std::find_if(ink.begin(), ink.end(), [&](int x) { return x > 3; }),
+      std::find_if(ink.begin(), ink.end(), [&](int x) { return x >= widget->width() - 3; }));
+  QVERIFY(!digit.isEmpty());
+  QVERIFY2(digit.first() > widget->width() / 2 && digit.last() >= widget->width() - 10,
+           qPrintable(QStringLiteral("ink from %1 to %2 of %3")
+                          .arg(digit.first())
+                          .arg(digit.last())
+                          .arg(widget->width())));
+
+  // The desktop's colours change while the program runs.
+  QColor changed;
+  const int status = RunProgram([&] {
+    auto* running = forms::IfLoaded<Form1>();
+    auto* shown = running ? running->findChild<QLineEdit*>(box) : nullptr;
+    if (shown) {
+      QPalette desktop = QApplication::palette();
+      desktop.setColor(QPalette::Base, QColor(0xF0, 0xF8, 0xFF));
+      desktop.setColor(QPalette::Button, QColor(0xC8, 0xC0, 0xB8));
+      QApplication::setPalette(desktop);
+      QCoreApplication::sendPostedEvents();
+      changed = RenderedBackground(*shown);
+    }
+    if (running) running->Unload();
+  });
+  SetUpLook();
+  QCOMPARE(status, 0);
+  QCOMPARE(changed, typedInto ? QColor(0xF0, 0xF8, 0xFF) : QColor(0xC8, 0xC0, 0xB8));
+}
+
+void DesignTest::unitCaptionFrame_data() {
+  QTest::addColumn<QString>("label");
+  for (const char* label : {"Label3", "Label4", "Label7", "Label8", "Label11"}) {
+    QTest::newRow(label) << QString::fromLatin1(label);
+  }
+}
+
+// A unit caption sits in a sunken single line: dark along its top and left edges, light along
+// its bottom and right edges, one pixel wide around its face.
+void DesignTest::unitCaptionFrame() {
+  QFETCH(QString, label);
+  auto* form = dynamic_cast<Form1*>(ShowWindow(QStringLiteral("Form1")));
+  QVERIFY(form);
+  Click(form->Command4);
+  auto* widget = form->findChild<QLabel*>(label);
+  QVERIFY(widget);
+  const QImage image = widget->grab().toImage();
+  const int w = image.width();
+  const int h = image.height();
+  const QColor face = image.pixelColor(2, h - 3);
+  const QColor top = image.pixelColor(w / 2, 0);
+  const QColor left = image.pixelColor(0, h / 2);
+  const QColor bottom = image.pixelColor(w / 2, h - 1);
+  const QColor right = image.pixelColor(w - 1, h / 2);
+  QVERIFY2(top.lightness() < face.lightness() && left.lightness() < face.lightness(),
+           qPrintable(top.name() + left.name() + face.name()));
+  QVERIFY2(bottom.lightness() > top.lightness() && right.lightness() > left.lightness(),
+           qPrintable(bottom.name() + right.name()));
+  QCOMPARE(image.pixelColor(1, h / 2), face);
+  QCOMPARE(image.pixelColor(w / 2, 1), face);
 }
 
 void DesignTest::tabOrder_data() {

@@ -27,11 +27,6 @@ class EnergyPanelTest : public QObject {
 
 namespace {
 
-constexpr std::uint32_t kGreen = 65280;
-constexpr std::uint32_t kYellow = 65535;
-constexpr std::uint32_t kRed = 255;
-constexpr std::uint32_t kButtonFace = 0x8000000F;
-
 // Expands the window and chooses the unit system.
 void OpenPanel(Form1& form, bool joules) {
   Click(form.Command4);
@@ -56,13 +51,11 @@ void EnergyPanelTest::showAndHide() {
   QVERIFY(form);
   Click(form->Command4);
   QCOMPARE(form->Command4.Caption(), QStringLiteral("<< &Muzzle Energy"));
-  QCOMPARE(form->size(), QSize(359, 366));
-  QCOMPARE(form->Height(), 5895);
+  QCOMPARE(form->size(), kExpandedSize);
   CalculateEnergy(*form, QStringLiteral("15"), QStringLiteral("700"));
   Click(form->Command4);
   QCOMPARE(form->Command4.Caption(), QStringLiteral("&Muzzle Energy >>"));
-  QCOMPARE(form->size(), QSize(359, 252));
-  QCOMPARE(form->Height(), 4185);
+  QCOMPARE(form->size(), kCollapsedSize);
   // Hiding keeps what the panel holds.
   QCOMPARE(form->Text2.Text(), QStringLiteral("15"));
   QCOMPARE(form->Text3.Text(), QStringLiteral("700"));
@@ -83,7 +76,7 @@ void EnergyPanelTest::showAndHide() {
     }
     Click(form->Command4);
   }
-  QCOMPARE(form->size(), QSize(359, 252));
+  QCOMPARE(form->size(), kCollapsedSize);
 }
 
 void EnergyPanelTest::calculate_data() {
@@ -150,7 +143,7 @@ void EnergyPanelTest::calculateWhileHidden() {
   Press(Qt::Key_Space);
   QCOMPARE(form->Text5.Text(), QStringLiteral("16.3246268"));
   QCOMPARE(form->Text5.BackColor(), kRed);
-  QCOMPARE(form->size(), QSize(359, 252));
+  QCOMPARE(form->size(), kCollapsedSize);
 }
 
 void EnergyPanelTest::unitSwitchKeepsNumberAndColour() {
@@ -208,7 +201,7 @@ void EnergyPanelTest::clear() {
   QCOMPARE(RenderedBackground(form->Text5), ExpectedColour(kButtonFace));
   // The unit system and the window's height stay.
   QCOMPARE(form->Label11.Caption(), joules ? QStringLiteral("Joules") : QStringLiteral("ft/lbs"));
-  QCOMPARE(form->size(), QSize(359, hidden ? 252 : 366));
+  QCOMPARE(form->size(), hidden ? kCollapsedSize : kExpandedSize);
 }
 
 void EnergyPanelTest::copy_data() {
@@ -245,7 +238,6 @@ void EnergyPanelTest::copy() {
   QGuiApplication::clipboard()->setText(QStringLiteral("before"));
   Click(form->Command7);
   QCOMPARE(QGuiApplication::clipboard()->text(), copied);
-  QVERIFY(form->isVisible());
 }
 
 QTEST_MAIN(EnergyPanelTest)

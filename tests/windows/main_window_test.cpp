@@ -27,7 +27,7 @@ void MainWindowTest::cleanup() { DiscardWindows(); }
 void MainWindowTest::startUpState() {
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
-  QCOMPARE(form->size(), QSize(359, 252));
+  QCOMPARE(form->size(), kCollapsedSize);
   QCOMPARE(form->Height(), 4185);
   QCOMPARE(form->Option1.Value(), forms::kTrue);
   QCOMPARE(form->Option11.Value(), forms::kTrue);
@@ -70,7 +70,7 @@ void MainWindowTest::accessKeys() {
   Press(Qt::Key_E, Qt::AltModifier);
   QTRY_COMPARE(form->Text5.Text(), QStringLiteral("16.3246268"));
   Press(Qt::Key_M, Qt::AltModifier);
-  QTRY_COMPARE(form->size(), QSize(359, 252));
+  QTRY_COMPARE(form->size(), kCollapsedSize);
 }
 
 void MainWindowTest::windowFrame() {

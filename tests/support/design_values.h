@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+
+#include <QSize>
+
+// Values of the design that several tests expect, written down once.
+namespace test_support {
+
+// The energy's band colours as blue-green-red values, and the button face of a value in no band.
+inline constexpr std::uint32_t kGreen = 65280;
+inline constexpr std::uint32_t kYellow = 65535;
+inline constexpr std::uint32_t kRed = 255;
+inline constexpr std::uint32_t kButtonFace = 0x8000000F;
+
+// The main window's client area at 96 DPI: collapsed to 4185 twips with its frame, and expanded
+// to the design's 5490 twips of client area.
+inline constexpr QSize kCollapsedSize{359, 252};
+inline constexpr QSize kExpandedSize{359, 366};
+
+}  // namespace test_support
