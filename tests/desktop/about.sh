@@ -36,11 +36,13 @@ dt_case "about: Space on Command8 opens a window of the design's size; the main 
 open_about
 dt_expect_size "$(dt_design_size Form2 | awk -Fx '{print $1 + 6 "x" $2 + 6}')" "$DT_ABOUT"
 dt_expect_state expanded
-# X11 carries the empty title as it is. Qt on Wayland hands the compositor the program's name for
-# a window without a title, and offers no way to send an empty one.
-untitled=""
-[ "$DT_DRIVER" = wayland ] && untitled=Velmara
-dt_check_eq "title of the About window" "$untitled" "$(drv_title "$DT_ABOUT")"
+# Its picture, in its own 3-pixel frame, differs from the bare face beside it.
+dt_locate Form2 Image1
+picture=$(drv_pixel $((DT_X + DT_W / 2 + 3 * DT_SCALE)) $((DT_Y + DT_H / 2 + 3 * DT_SCALE)) "$DT_ABOUT")
+face=$(drv_pixel $((DT_X - 4 * DT_SCALE)) $((DT_Y + DT_H / 2)) "$DT_ABOUT")
+[ -n "$picture" ] && [ "$picture" != "$face" ] || fail "no picture in the About window: [$picture] on [$face]"
+# X11 carries the empty title as it is; Qt on Wayland has no way to send one.
+[ "$DT_DRIVER" = x11 ] && dt_check_eq "title of the About window" "" "$(drv_title "$DT_ABOUT")"
 
 dt_case "about: Escape leaves it open and the main window as it was; Return closes it"
 drv_key Escape

@@ -7,7 +7,15 @@ source "$(dirname "$0")/desktop_lib.sh" "$@"
 dt_begin
 dt_start
 
-dt_conversion_road
+# From the start: two Tabs reach Text1, whose 0 typing replaces; the keys go through the filter,
+# which keeps 7.5 and refuses Backspace; three Tabs reach Calculate, nine more Text4, where the
+# focus stays.
+dt_case "conversion: \"a -7..5x\" and Backspace typed into Text1; Space on Calculate -> 10.1685"
+drv_key Tab Tab
+drv_type "a -7..5x"
+drv_key BackSpace Tab Tab Tab space
+dt_press 9 Tab
+dt_expect_result 10.1685
 
 dt_case "conversion: Shift+Insert pastes the clipboard into Text1; Alt+A calculates -> 16.9475"
 drv_set_clipboard 12.5

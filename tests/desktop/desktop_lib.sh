@@ -347,19 +347,7 @@ dt_expect_result() {
   dt_wait_until 3 dt_result_is "$1" || dt_check_eq "copied result" "$1" "$(drv_clipboard)"
 }
 
-# ---- the two main roads, shared with the locale and scale runs ----
-
-# From the start: two Tabs reach Text1, whose 0 typing replaces; the keys go through the filter,
-# which keeps 7.5 and refuses Backspace; three Tabs reach Calculate, nine more Text4, where the
-# focus stays (six shift+Tabs from there reach Text2).
-dt_conversion_road() {
-  dt_case "conversion road: \"a -7..5x\" and Backspace typed into Text1; Space on Calculate -> 10.1685"
-  drv_key Tab Tab
-  drv_type "a -7..5x"
-  drv_key BackSpace Tab Tab Tab space
-  dt_press 9 Tab
-  dt_expect_result 10.1685
-}
+# ---- the energy road, shared with the scale run ----
 
 # Presses key $2 $1 times to reach Text2 from the focus; types a mass and a velocity, calculates
 # with Space on Command5 and copies the energy with Command7, on which the focus ends (five
