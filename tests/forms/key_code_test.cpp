@@ -29,32 +29,19 @@ void KeyCodeTest::codeOfKey_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<int>("code");
 
-  for (int letter = 0; letter < 26; ++letter) {
-    const QChar lower(u'a' + letter);
-    const QChar control(static_cast<char16_t>(letter + 1));
-    const QString name = QStringLiteral("Ctrl+") + lower.toUpper();
-    // The offscreen platform gives the letter as text, X11 the control character.
-    AddRow(name + QStringLiteral(" text letter"), Qt::Key_A + letter, Qt::ControlModifier, lower,
-           letter + 1);
-    AddRow(name + QStringLiteral(" text control"), Qt::Key_A + letter, Qt::ControlModifier,
-           QString(control), letter + 1);
-  }
-  AddRow("Ctrl+Shift+A", Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "A", 1);
-  AddRow("Backspace", Qt::Key_Backspace, {}, "\b", 8);
+  // Of the codes every number box discards, only those whose presence decides what a key does:
+  // without one, X11's control characters would reach the line edit, which selects, copies,
+  // pastes, undoes and deletes on them.
+  AddRow("Ctrl+A as X11 gives it", Qt::Key_A, Qt::ControlModifier, "\x01", 1);
+  AddRow("Ctrl+Z as X11 gives it", Qt::Key_Z, Qt::ControlModifier, "\x1a", 26);
+  AddRow("Ctrl+Shift+Z as X11 gives it", Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "\x1a",
+         26);
   AddRow("Backspace without text", Qt::Key_Backspace, {}, "", 8);
-  AddRow("Return", Qt::Key_Return, {}, "\r", 13);
-  AddRow("Enter on the keypad", Qt::Key_Enter, Qt::KeypadModifier, "\r", 13);
-  AddRow("Escape", Qt::Key_Escape, {}, "\x1b", 27);
   AddRow("digit 7", Qt::Key_7, {}, "7", 55);
   AddRow("digit 7 on the keypad", Qt::Key_7, Qt::KeypadModifier, "7", 55);
   AddRow("point", Qt::Key_Period, {}, ".", 46);
-  AddRow("space", Qt::Key_Space, {}, " ", 32);
-  AddRow("letter a", Qt::Key_A, {}, "a", 97);
-  AddRow("capital A", Qt::Key_A, Qt::ShiftModifier, "A", 65);
-  AddRow("minus", Qt::Key_Minus, {}, "-", 45);
-  AddRow("e acute", Qt::Key_Eacute, {}, QStringLiteral("\u00e9"), 233);
-  AddRow("euro sign", Qt::Key_unknown, {}, QStringLiteral("\u20ac"), 0x20ac);
-  // A character beyond 16 bits has no code of its own and arrives as "?".
+  // A character beyond 16 bits has no code of its own and arrives as "?", never as its low 16
+  // bits, which could be a digit's.
   AddRow("character beyond 16 bits", Qt::Key_unknown, {}, QString::fromUcs4(U"\U0001F600", 1), 63);
   AddRow("Delete with text DEL", Qt::Key_Delete, {}, "\x7f", kNoCode);
   AddRow("Delete without text", Qt::Key_Delete, {}, "", kNoCode);
