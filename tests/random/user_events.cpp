@@ -61,7 +61,8 @@ constexpr QStringView kAnyJunk = u"0123456789.abcXYZ -+e\u00E9\u20AC\u0663\uFF15
 // of numbers written elsewhere, which the boxes must refuse however few of them are typed.
 constexpr QStringView kTypedForNumbers = u"0123456789.-+eE, ";
 
-constexpr int kLongestPaste = 40000;
+// A line edit holds at most 32767 characters.
+constexpr int kLongestPaste = 32767;
 
 }  // namespace
 

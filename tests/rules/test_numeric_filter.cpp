@@ -47,15 +47,10 @@ void NumericFilterTest::judgesKeys_data() {
   QTest::newRow("point after Arabic-Indic digits")
       << int{'.'} << QString::fromUtf16(u"\u0661\u0662") << true;
   QTest::newRow("point into 32767 digits") << int{'.'} << QString(32767, '1') << true;
-  QTest::newRow("point into 40000 digits") << int{'.'} << QString(40000, '1') << true;
   QTest::newRow("point into 32767 characters ending in a point")
       << int{'.'} << QString(32766, '1') + '.' << false;
-  QTest::newRow("point into 40000 characters ending in a point")
-      << int{'.'} << QString(39999, '1') + '.' << false;
-  QTest::newRow("point into 40000 characters, point at 32768")
-      << int{'.'} << QString(32767, '1') + '.' + QString(7232, '1') << false;
-  QTest::newRow("digit into 40000 characters ending in a point")
-      << int{'7'} << QString(39999, '1') + '.' << true;
+  QTest::newRow("digit into 32767 characters ending in a point")
+      << int{'7'} << QString(32766, '1') + '.' << true;
 }
 
 void NumericFilterTest::judgesKeys() {
@@ -71,7 +66,7 @@ void NumericFilterTest::onlyDigitsAndOnePointPass_data() {
 
   QTest::newRow("empty box") << QString() << true;
   QTest::newRow("box holding 1.5") << QString("1.5") << false;
-  QTest::newRow("box of 40000 digits") << QString(40000, '9') << true;
+  QTest::newRow("box of 32767 digits, as long as a box holds") << QString(32767, '9') << true;
 }
 
 // Every 16-bit key code: each comes back unchanged or 0, and exactly the ten digits, and "."
