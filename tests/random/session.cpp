@@ -19,12 +19,13 @@ namespace {
 using Kind = UserEvent::Kind;
 
 using test_support::ColourName;
+using test_support::kButtonFace;
 
-constexpr std::uint32_t kButtonFace = 0x8000000F;
-constexpr std::array<std::uint32_t, 4> kEnergyColours{65280, 65535, 255, kButtonFace};
+constexpr std::array<std::uint32_t, 4> kEnergyColours{test_support::kGreen, test_support::kYellow,
+                                                      test_support::kRed, kButtonFace};
 const QString kExpandedCaption = QStringLiteral("<< &Muzzle Energy");
-constexpr int kCollapsedClientHeight = 252;
-constexpr int kExpandedClientHeight = 366;
+constexpr int kCollapsedClientHeight = test_support::kCollapsedSize.height();
+constexpr int kExpandedClientHeight = test_support::kExpandedSize.height();
 // Results are written to 15 significant digits; the energy box shows at least 8 of them when
 // it shows a plain number of 1 or more with its point, which it cuts only after the point.
 constexpr double kConversionTolerance = 1e-12;
