@@ -307,7 +307,7 @@ void DesignTest::numberBoxLook_data() {
 void DesignTest::numberBoxLook() {
   QFETCH(QString, box);
   QFETCH(bool, typedInto);
-  auto* form = dynamic_cast<Form1*>(ShowWindow(QStringLiteral("Form1")));
+  Form1* form = ShowFreshForm1();
   QVERIFY(form);
   Click(form->Command4);
   auto* widget = form->findChild<QLineEdit*>(box);
@@ -361,7 +361,7 @@ void DesignTest::unitCaptionFrame_data() {
 // its bottom and right edges, one pixel wide around its face.
 void DesignTest::unitCaptionFrame() {
   QFETCH(QString, label);
-  auto* form = dynamic_cast<Form1*>(ShowWindow(QStringLiteral("Form1")));
+  Form1* form = ShowFreshForm1();
   QVERIFY(form);
   Click(form->Command4);
   auto* widget = form->findChild<QLabel*>(label);
