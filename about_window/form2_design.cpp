@@ -17,7 +17,7 @@ const auto kControls = std::to_array<ControlDesign>({
     .bold = true}},
   {"Label2",    Kind::Label,         nullptr,  "January 2000 - V2.1",  1560, 720,  1575, 375,   1},
   {"Image1",    Kind::Image,         nullptr,  nullptr,                3840, 720,  720,  720,   -1,
-   {.picture = ":/velmara/velmara.png", .accessibleName = "Velmara icon"}},
+   {.picture = "velmara", .accessibleName = "Velmara icon"}},
   {"Label4",    Kind::Label,         nullptr,  "Freeware",             1920, 1320, 1335, 375,   4,
    {.transparent = true}},
   {"Label3",    Kind::Label,         nullptr,

@@ -3,8 +3,9 @@
 #include "conversions.h"
 #include "form1.h"
 #include "module1.h"
-#include "qt_text.h"
 
+using forms::StringFromUtf8;
+using forms::Utf8FromString;
 using velmara::kConversions;
 
 void Form1::Option1_Click() { ChooseConversion(kConversions[0]); }
@@ -21,8 +22,8 @@ void Form1::Option10_Click() { ChooseConversion(kConversions[9]); }
 // The forward captions and factor of a conversion; the reverse mode, if on, then turns them.
 // Neither box changes: the result waits for the next Calculate.
 void Form1::ChooseConversion(const velmara::Conversion& conversion) {
-  Label3.SetCaption(ToQString(conversion.firstUnit));
-  Label4.SetCaption(ToQString(conversion.secondUnit));
+  Label3.SetCaption(StringFromUtf8(conversion.firstUnit));
+  Label4.SetCaption(StringFromUtf8(conversion.secondUnit));
   Module1::ConversionFactor = conversion.factor;
   ApplyReverse();
 }
@@ -41,7 +42,7 @@ void Form1::ApplyReverse() {
 }
 
 void Form1::ExchangeUnitCaptions() {
-  const QString kept = Label3.Caption();
+  const forms::String kept = Label3.Caption();
   Label3.SetCaption(Label4.Caption());
   Label4.SetCaption(kept);
 }
@@ -50,12 +51,12 @@ void Form1::Command2_Click() {
   // A text that is no number, or a product beyond the double range, skips the statement: the
   // result box keeps what it showed, and nothing is said.
   const auto& factor = Check1.Value() == 0 ? Module1::ConversionFactor : Module1::ReverseFactor;
-  if (const auto result = velmara::ConvertedText(factor, ToStdString(Text1.Text()))) {
-    Text4.SetText(ToQString(*result));
+  if (const auto result = velmara::ConvertedText(factor, Utf8FromString(Text1.Text()))) {
+    Text4.SetText(StringFromUtf8(*result));
   }
 }
 
 void Form1::Command3_Click() {
-  Text1.SetText(QString());
-  Text4.SetText(QString());
+  Text1.SetText(u"");
+  Text4.SetText(u"");
 }

@@ -5,7 +5,6 @@
 #include "about_window/form2.h"
 #include "module1.h"
 #include "numeric_filter.h"
-#include "qt_text.h"
 
 using velmara::FilterNumericKey;
 using velmara::Variant;
@@ -80,12 +79,12 @@ void Form1::ConnectHandlers() {
 
 void Form1::Form_Load() {
   SetHeight(kCollapsedHeight);
-  Label3.SetCaption(QStringLiteral("ft/P"));
-  Label4.SetCaption(QStringLiteral("J"));
+  Label3.SetCaption(u"ft/P");
+  Label4.SetCaption(u"J");
   Module1::ConversionFactor = Variant::Double(1.3558);
-  Label7.SetCaption(QStringLiteral("grains"));
-  Label8.SetCaption(QStringLiteral("fps"));
-  Label11.SetCaption(QStringLiteral("ft/lbs"));
+  Label7.SetCaption(u"grains");
+  Label8.SetCaption(u"fps");
+  Label11.SetCaption(u"ft/lbs");
   Module1::EnergyDivisor = Variant::Integer32(450240);
 }
 
@@ -96,14 +95,8 @@ void Form1::Command8_Click() {
   forms::Loaded<Form2>().SetVisible(true);
 }
 
-void Form1::Text1_KeyPress(std::int16_t& keyAscii) {
-  FilterNumericKey(keyAscii, ToU16View(Text1.Text()));
-}
+void Form1::Text1_KeyPress(std::int16_t& keyAscii) { FilterNumericKey(keyAscii, Text1.Text()); }
 
-void Form1::Text2_KeyPress(std::int16_t& keyAscii) {
-  FilterNumericKey(keyAscii, ToU16View(Text2.Text()));
-}
+void Form1::Text2_KeyPress(std::int16_t& keyAscii) { FilterNumericKey(keyAscii, Text2.Text()); }
 
-void Form1::Text3_KeyPress(std::int16_t& keyAscii) {
-  FilterNumericKey(keyAscii, ToU16View(Text3.Text()));
-}
+void Form1::Text3_KeyPress(std::int16_t& keyAscii) { FilterNumericKey(keyAscii, Text3.Text()); }

@@ -114,6 +114,6 @@ const forms::FormDesign kForm1Design{
     .border = forms::BorderStyle::Sizable,
     .clientWidth = 5385,
     .clientHeight = 5490,
-    .icon = ":/velmara/velmara.png",
+    .icon = "velmara",
     .controls = kControls,
 };

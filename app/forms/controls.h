@@ -4,19 +4,13 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
-#include <vector>
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QShortcut>
+#include "design.h"
+#include "text.h"
 
-// The control kinds of a window design, as thin Qt widgets with the properties and events the
-// windows' handlers use. Truth values follow the design: True is -1, False is 0.
+// The control kinds of a window design, with the properties and events the windows' handlers
+// use. Each platform's home of the forms layer gives every control a native counterpart and
+// defines the properties on it. Truth values follow the design: True is -1, False is 0.
 namespace forms {
 
 inline constexpr std::int16_t kTrue = -1;
@@ -25,112 +19,121 @@ inline constexpr std::int16_t kFalse = 0;
 using ClickHandler = std::function<void()>;
 using KeyPressHandler = std::function<void(std::int16_t& keyAscii)>;
 
-class CommandButton : public QPushButton {
+// The platform's side of a control: a widget, or a window handle with its state.
+class NativeControl;
+
+class Control {
  public:
-  explicit CommandButton(QWidget* parent);
-  QString Caption() const { return text(); }
-  // The name read out follows the caption, without its access-key marks. Every marked letter
-  // presses the button with Alt, not only the first one that Qt itself takes.
-  void SetCaption(const QString& caption);
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control() = default;
+
+  const char* Name() const { return name_; }
+  Kind ControlKind() const { return kind_; }
+  NativeControl& Native() const { return native_; }
+
+ protected:
+  Control(Kind kind, const char* name, NativeControl& native)
+      : kind_(kind), name_(name), native_(native) {}
+
+ private:
+  Kind kind_;
+  const char* name_;
+  NativeControl& native_;
+};
+
+// A button, an option button or a check box: its Click event, fired by the platform.
+class Clickable : public Control {
+ public:
   void OnClick(ClickHandler handler) { click_ = std::move(handler); }
+  void FireClick() const {
+    if (click_) click_();
+  }
+
+ protected:
+  using Control::Control;
 
  private:
   ClickHandler click_;
-  std::vector<QShortcut*> furtherAccessKeys_;
 };
 
-class TextBox : public QLineEdit {
+class CommandButton : public Clickable {
  public:
-  explicit TextBox(QWidget* parent);
-  QString Text() const { return text(); }
-  void SetText(const QString& text) { setText(text); }
+  static constexpr Kind kKind = Kind::CommandButton;
+  CommandButton(const char* name, NativeControl& native) : Clickable(kKind, name, native) {}
+  String Caption() const;
+  // Every letter marked with "&" is an access key: Alt with it presses the button, or, where
+  // another control's caption marks the same letter, moves the focus between them.
+  void SetCaption(const String& caption);
+};
+
+class TextBox : public Control {
+ public:
+  static constexpr Kind kKind = Kind::TextBox;
+  TextBox(const char* name, NativeControl& native) : Control(kKind, name, native) {}
+  String Text() const;
+  void SetText(const String& text);
   std::uint32_t BackColor() const { return backColor_; }
   void SetBackColor(std::uint32_t value);
-  void Refresh() { repaint(); }
+  // Paints the box now, not when the window system next asks.
+  void Refresh();
+
   // Runs for each typed character before it enters the box; a code set to 0 discards it.
   void OnKeyPress(KeyPressHandler handler) { keyPress_ = std::move(handler); }
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void inputMethodEvent(QInputMethodEvent* event) override;
-  void changeEvent(QEvent* event) override;
+  bool HasKeyPress() const { return static_cast<bool>(keyPress_); }
+  // Runs the KeyPress handler on a typed character's code; gives the code it leaves.
+  std::int16_t FireKeyPress(std::int16_t keyAscii) const {
+    if (keyPress_) keyPress_(keyAscii);
+    return keyAscii;
+  }
 
  private:
-  void ApplyBackColor();
-  // What a typed character puts in the box once the KeyPress handler has judged its code:
-  // nothing when discarded, the character of a changed code, or the character as typed.
-  std::optional<QString> Judged(std::int16_t code, const QString& typed);
-  std::uint32_t backColor_;
+  std::uint32_t backColor_ = 0x80000005;  // the window background system colour
   KeyPressHandler keyPress_;
 };
 
-class Label : public QLabel {
+class Label : public Control {
  public:
-  explicit Label(QWidget* parent);
-  QString Caption() const { return text(); }
-  // The name read out follows the caption, without its access-key marks.
-  void SetCaption(const QString& caption) {
-    setText(caption);
-    setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-  }
+  static constexpr Kind kKind = Kind::Label;
+  Label(const char* name, NativeControl& native) : Control(kKind, name, native) {}
+  String Caption() const;
+  void SetCaption(const String& caption);
 };
 
-class OptionButton : public QRadioButton {
+class OptionButton : public Clickable {
  public:
-  explicit OptionButton(QWidget* parent);
-  QString Caption() const { return text(); }
-  std::int16_t Value() const { return isChecked() ? kTrue : kFalse; }
-  // The Tab key stops once on an option group: on its selected button.
-  void MakeTabStopOfGroup();
-  // Runs once the button has become the selected one of its frame.
-  void OnClick(ClickHandler handler) { click_ = std::move(handler); }
-
- protected:
-  // The whole box takes the click, not only the indicator and the caption's text.
-  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  ClickHandler click_;
+  static constexpr Kind kKind = Kind::OptionButton;
+  OptionButton(const char* name, NativeControl& native) : Clickable(kKind, name, native) {}
+  String Caption() const;
+  // True once the button is the selected one of its frame; its Click event then runs.
+  std::int16_t Value() const;
 };
 
-class CheckBox : public QCheckBox {
+class CheckBox : public Clickable {
  public:
-  explicit CheckBox(QWidget* parent);
-  QString Caption() const { return text(); }
-  std::int16_t Value() const { return isChecked() ? 1 : 0; }
-  // Runs after Value has toggled.
-  void OnClick(ClickHandler handler) { click_ = std::move(handler); }
-
- protected:
-  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-
- private:
-  ClickHandler click_;
+  static constexpr Kind kKind = Kind::CheckBox;
+  CheckBox(const char* name, NativeControl& native) : Clickable(kKind, name, native) {}
+  String Caption() const;
+  // 1 ticked, 0 not; its Click event runs after each toggle.
+  std::int16_t Value() const;
 };
 
-class Frame : public QGroupBox {
+class Frame : public Control {
  public:
-  explicit Frame(QWidget* parent) : QGroupBox(parent) {}
+  static constexpr Kind kKind = Kind::Frame;
+  Frame(const char* name, NativeControl& native) : Control(kKind, name, native) {}
 };
 
-// A straight line drawn in the window's text colour, one pixel wide.
-class Line : public QWidget {
+class Line : public Control {
  public:
-  Line(QWidget* parent, QPoint from, QPoint to);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QPoint from_;
-  QPoint to_;
+  static constexpr Kind kKind = Kind::Line;
+  Line(const char* name, NativeControl& native) : Control(kKind, name, native) {}
 };
 
-// A picture stretched to fill the control.
-class Image : public QLabel {
+class Image : public Control {
  public:
-  Image(QWidget* parent, const QString& picture);
+  static constexpr Kind kKind = Kind::Image;
+  Image(const char* name, NativeControl& native) : Control(kKind, name, native) {}
 };
 
 }  // namespace forms

@@ -30,7 +30,7 @@ struct Extras {
   bool bold = false;
   int x2 = 0;  // Line: where it ends, in its container
   int y2 = 0;
-  const char* picture = nullptr;         // Image: a resource path, stretched to the control
+  const char* picture = nullptr;         // Image: one of the program's pictures, stretched to fit
   const char* accessibleName = nullptr;  // when the caption alone would not say what it is
 };
 
@@ -55,13 +55,19 @@ enum class BorderStyle {
   FixedNoTitle,  // a thin fixed frame of our own and no title bar
 };
 
+// The frame a design counts around a sizable window's client area, in its height: 345 for the
+// title bar and top edge, 60 at the bottom.
+inline constexpr int kSizableFrameHeight = 345 + 60;
+// The thin fixed frame of a window without a title bar, on every side.
+inline constexpr int kFixedFrame = 45;
+
 struct FormDesign {
   const char* name;
   const char* caption;
   BorderStyle border;
   int clientWidth;
   int clientHeight;
-  const char* icon;  // resource path, or nullptr for none
+  const char* icon;  // one of the program's pictures, or nullptr for none
   std::span<const ControlDesign> controls;
 };
 

@@ -2,30 +2,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
 #include <vector>
-
-#include <QApplication>
-#include <QPointer>
-#include <QString>
-#include <QWidget>
 
 #include "controls.h"
 #include "design.h"
-#include "held_size.h"
 
 namespace forms {
 
+// The platform's side of a window.
+class NativeForm;
+struct NativeFormDeleter {
+  void operator()(NativeForm* native) const;
+};
+
 // A window built from its design table: every control at its place, size, caption and start
 // value, in the focus order of its tab indexes. Handlers reach controls by their design names.
-class Form : public QWidget {
+class Form {
  public:
   explicit Form(const FormDesign& design);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form();
 
-  template <class Control>
-  Control& Named(const char* name) const {
-    auto* control = findChild<Control*>(QString::fromLatin1(name));
-    Q_ASSERT_X(control, name, "no control of that name and kind in the design");
-    return *control;
+  template <class C>
+  C& Named(const char* name) const {
+    return static_cast<C&>(ControlNamed(name, C::kKind));
   }
 
   // The window's height in twips, counted with a frame of the design's size (a title bar of
@@ -34,9 +36,9 @@ class Form : public QWidget {
   int Height() const;
   void SetHeight(int twips);
 
-  bool Enabled() const { return isEnabled(); }
-  void SetEnabled(bool enabled) { setEnabled(enabled); }
-  bool Visible() const { return isVisible(); }
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  bool Visible() const;
   void SetVisible(bool visible);
 
   // Closes and discards the window. Unloading the start-up window ends the program, and every
@@ -45,51 +47,50 @@ class Form : public QWidget {
   bool IsUnloading() const { return unloading_; }
   void MakeStartupForm() { startup_ = true; }
 
+  NativeForm& Native() const { return *native_; }
+
  protected:
   // Runs whenever the window goes away, by Unload or by the window system's close request.
   virtual void Form_Unload() {}
 
-  void changeEvent(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
  private:
-  void Build(const FormDesign& design);
-  int FrameWidth() const;
-  // The program's other windows.
-  std::vector<Form*> OtherForms() const;
+  Control& ControlNamed(const char* name, Kind kind) const;
 
-  // Resizes the window as the program's own change of size.
-  void ResizeTo(QSize size);
-
-  BorderStyle border_;
-  QWidget* client_;
-  HeldSize size_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::unique_ptr<NativeForm, NativeFormDeleter> native_;
   bool unloading_ = false;
   bool startup_ = false;
 };
 
+// Keeps a loaded window alive until it is unloaded and its events are done.
+void Adopt(std::shared_ptr<Form> form);
+
 // The one instance of a window, created and loaded on first use, as a window named in code is.
 template <class F>
-QPointer<F>& InstanceOf() {
-  static QPointer<F> instance;
+std::weak_ptr<F>& InstanceOf() {
+  static std::weak_ptr<F> instance;
   return instance;
 }
 
 template <class F>
 F& Loaded() {
   auto& instance = InstanceOf<F>();
-  if (!instance || instance->IsUnloading()) instance = new F();
-  return *instance;
+  if (auto live = instance.lock(); live && !live->IsUnloading()) return *live;
+  auto form = std::make_shared<F>();
+  instance = form;
+  Adopt(form);
+  return *form;
 }
 
 // The window if it is loaded, without loading it.
 template <class F>
 F* IfLoaded() {
-  auto& instance = InstanceOf<F>();
-  return instance && !instance->IsUnloading() ? instance.data() : nullptr;
+  auto live = InstanceOf<F>().lock();
+  return live && !live->IsUnloading() ? live.get() : nullptr;
 }
+
+// Delivers the windows' events until the start-up window is unloaded; gives the exit status.
+int RunEventLoop();
 
 // Starts the program with its start-up window: loaded, shown, and the events delivered until it
 // is unloaded.
@@ -98,9 +99,11 @@ int Run() {
   F& form = Loaded<F>();
   form.MakeStartupForm();
   form.SetVisible(true);
-  return QApplication::exec();
+  return RunEventLoop();
 }
 
-int PixelsFromTwips(int twips);
+// A design length in pixels at `dpi` dots per inch (15 twips to a pixel at the standard 96),
+// rounded to the nearest pixel.
+int PixelsFromTwips(int twips, int dpi = 96);
 
 }  // namespace forms

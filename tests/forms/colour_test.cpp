@@ -4,8 +4,8 @@
 #include <QPalette>
 #include <QTest>
 
-#include "forms/colour.h"
-#include "forms/style.h"
+#include "forms/qt/colour.h"
+#include "forms/qt/style.h"
 
 // Colour values of a design: 24-bit blue-green-red, and the two system colours the windows use.
 class ColourTest : public QObject {
@@ -19,7 +19,7 @@ class ColourTest : public QObject {
   void systemColourFollowsThePaletteGiven();
 };
 
-void ColourTest::initTestCase() { forms::SetUpLook(*qApp); }
+void ColourTest::initTestCase() { forms::qt::SetUpLook(*qApp); }
 
 void ColourTest::colourOfValue_data() {
   QTest::addColumn<quint32>("value");
@@ -34,7 +34,7 @@ void ColourTest::colourOfValue_data() {
 void ColourTest::colourOfValue() {
   QFETCH(quint32, value);
   QFETCH(QColor, colour);
-  QCOMPARE(forms::ColourFromValue(value, QApplication::palette()), colour);
+  QCOMPARE(forms::qt::ColourFromValue(value, QApplication::palette()), colour);
 }
 
 void ColourTest::systemColourFollowsThePaletteGiven_data() {
@@ -49,7 +49,7 @@ void ColourTest::systemColourFollowsThePaletteGiven() {
   palette.setColor(QPalette::Button, QColor(0x12, 0x34, 0x56));
   palette.setColor(QPalette::Window, QColor(0xAB, 0xCD, 0xEF));
   palette.setColor(QPalette::Base, QColor(0x01, 0x02, 0x03));
-  QCOMPARE(forms::ColourFromValue(value, palette), QColor(0x12, 0x34, 0x56));
+  QCOMPARE(forms::qt::ColourFromValue(value, palette), QColor(0x12, 0x34, 0x56));
 }
 
 QTEST_MAIN(ColourTest)

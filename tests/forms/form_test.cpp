@@ -3,12 +3,12 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
-#include <QPointer>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
 #include "forms/form.h"
-#include "forms/style.h"
+#include "forms/qt/style.h"
 #include "order_design.h"
 #include "test_support.h"
 
@@ -31,26 +31,32 @@ class FormTest : public QObject {
 
 using namespace test_support;
 
-void FormTest::initTestCase() { forms::SetUpLook(*qApp); }
+void FormTest::initTestCase() { forms::qt::SetUpLook(*qApp); }
 
 void FormTest::pixelsFromTwips_data() {
   QTest::addColumn<int>("twips");
+  QTest::addColumn<int>("dpi");
   QTest::addColumn<int>("pixels");
-  QTest::newRow("zero") << 0 << 0;
-  QTest::newRow("7 rounds down") << 7 << 0;
-  QTest::newRow("8 rounds up") << 8 << 1;
-  QTest::newRow("one pixel") << 15 << 1;
-  QTest::newRow("23 rounds up") << 23 << 2;
-  QTest::newRow("2860 rounds up") << 2860 << 191;
-  QTest::newRow("-7 rounds to zero") << -7 << 0;
-  QTest::newRow("-8 rounds away") << -8 << -1;
-  QTest::newRow("-300") << -300 << -20;
+  QTest::newRow("zero") << 0 << 96 << 0;
+  QTest::newRow("7 rounds down") << 7 << 96 << 0;
+  QTest::newRow("8 rounds up") << 8 << 96 << 1;
+  QTest::newRow("one pixel") << 15 << 96 << 1;
+  QTest::newRow("23 rounds up") << 23 << 96 << 2;
+  QTest::newRow("2860 rounds up") << 2860 << 96 << 191;
+  QTest::newRow("-7 rounds to zero") << -7 << 96 << 0;
+  QTest::newRow("-8 rounds away") << -8 << 96 << -1;
+  QTest::newRow("-300") << -300 << 96 << -20;
+  QTest::newRow("120 DPI: 12 twips a pixel") << 5385 << 120 << 449;
+  QTest::newRow("120 DPI: a half rounds up") << 6 << 120 << 1;
+  QTest::newRow("120 DPI: 5 rounds down") << 5 << 120 << 0;
+  QTest::newRow("144 DPI: 10 twips a pixel") << 3780 << 144 << 378;
 }
 
 void FormTest::pixelsFromTwips() {
   QFETCH(int, twips);
+  QFETCH(int, dpi);
   QFETCH(int, pixels);
-  QCOMPARE(forms::PixelsFromTwips(twips), pixels);
+  QCOMPARE(forms::PixelsFromTwips(twips, dpi), pixels);
 }
 
 void FormTest::groupTabStop_data() {
@@ -84,10 +90,10 @@ void FormTest::groupTabStop() {
 
   forms::Form form(order_design::kSizable);
   form.SetVisible(true);
-  QVERIFY(QTest::qWaitForWindowActive(&form));
-  auto* from = form.findChild<QWidget*>(start);
+  QVERIFY(QTest::qWaitForWindowActive(&WindowOf(form)));
+  auto* from = WindowOf(form).findChild<QWidget*>(start);
   QVERIFY(from);
-  if (auto* option = dynamic_cast<forms::OptionButton*>(from)) {
+  if (auto* option = qobject_cast<QRadioButton*>(from)) {
     Click(*option);
   } else {
     from->setFocus(Qt::OtherFocusReason);
@@ -95,7 +101,7 @@ void FormTest::groupTabStop() {
   QCOMPARE(FocusName(), start);
   if (!chosen.isEmpty()) {
     auto& option = form.Named<forms::OptionButton>(chosen.toLatin1().constData());
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&option);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&WidgetOf(option));
     QVERIFY(accessible && accessible->actionInterface());
     accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QCOMPARE(option.Value(), forms::kTrue);
@@ -111,39 +117,41 @@ void FormTest::groupTabStop() {
 // Qt closes the shown windows by itself when the program ends; a loaded window never shown
 // is unloaded too.
 void FormTest::unloadingStartupFormUnloadsHiddenForm() {
-  QPointer<forms::Form> startup = new forms::Form(order_design::kSizable);
-  QPointer<forms::Form> hidden = new forms::Form(order_design::kFixed);
-  startup->MakeStartupForm();
-  startup->SetVisible(true);
-  const int result = ExecWithWatchdog(
-      [&](QObject& context) { QTimer::singleShot(0, &context, [&] { startup->Unload(); }); });
+  const auto startup = LoadForm(order_design::kSizable);
+  const auto hidden = LoadForm(order_design::kFixed);
+  startup.lock()->MakeStartupForm();
+  startup.lock()->SetVisible(true);
+  const int result = ExecWithWatchdog([&](QObject& context) {
+    QTimer::singleShot(0, &context, [&] { startup.lock()->Unload(); });
+  });
 
   QCOMPARE(result, 0);
-  QVERIFY(startup.isNull());
-  QVERIFY(hidden.isNull());
+  QVERIFY(startup.expired());
+  QVERIFY(hidden.expired());
 }
 
 void FormTest::unloadingOtherFormKeepsEventLoop() {
-  QPointer<forms::Form> startup = new forms::Form(order_design::kSizable);
-  QPointer<forms::Form> other = new forms::Form(order_design::kFixed);
-  startup->MakeStartupForm();
-  startup->SetVisible(true);
-  other->SetVisible(true);
+  const auto startup = LoadForm(order_design::kSizable);
+  const auto other = LoadForm(order_design::kFixed);
+  startup.lock()->MakeStartupForm();
+  startup.lock()->SetVisible(true);
+  other.lock()->SetVisible(true);
   bool otherGoneWhileRunning = false;
   bool startupStillShown = false;
   const int result = ExecWithWatchdog([&](QObject& context) {
-    QTimer::singleShot(0, &context, [&] { other->Unload(); });
+    QTimer::singleShot(0, &context, [&] { other.lock()->Unload(); });
     QTimer::singleShot(50, &context, [&] {
-      otherGoneWhileRunning = other.isNull();
-      startupStillShown = startup && startup->isVisible();
-      if (startup) startup->Unload();
+      otherGoneWhileRunning = other.expired();
+      const auto shown = startup.lock();
+      startupStillShown = shown && WindowOf(*shown).isVisible();
+      if (shown) shown->Unload();
     });
   });
 
   QCOMPARE(result, 0);
   QVERIFY(otherGoneWhileRunning);
   QVERIFY(startupStillShown);
-  QVERIFY(startup.isNull());
+  QVERIFY(startup.expired());
 }
 
 QTEST_MAIN(FormTest)

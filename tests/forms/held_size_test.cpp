@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QTest>
 
-#include "forms/held_size.h"
+#include "forms/qt/held_size.h"
 
 // The size a window keeps against the window system's repeated requests. Each row is a history
 // of heights (the width stays 359): "set H" the program's own resize, "shown" the window shown,
@@ -37,7 +37,7 @@ void HeldSizeTest::history_data() {
 void HeldSizeTest::history() {
   QFETCH(QString, steps);
   QFETCH(int, held);
-  forms::HeldSize size;
+  forms::qt::HeldSize size;
   int resizes = 0;
   QSize current;
   for (const QString& step : steps.split(QStringLiteral(", "))) {

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QTest>
 
-#include "forms/key_code.h"
+#include "forms/qt/key_code.h"
 
 // Which keys reach a KeyPress handler, and with which 16-bit code.
 class KeyCodeTest : public QObject {
@@ -74,9 +74,9 @@ void KeyCodeTest::codeOfKey() {
                             ? std::optional<std::int16_t>()
                             : std::optional<std::int16_t>(static_cast<std::int16_t>(code));
 
-  QCOMPARE(forms::KeyCodeFor(key, mods, text), expected);
+  QCOMPARE(forms::qt::KeyCodeFor(key, mods, text), expected);
   const QKeyEvent event(QEvent::KeyPress, key, mods, text);
-  QCOMPARE(forms::KeyCodeFor(event), expected);
+  QCOMPARE(forms::qt::KeyCodeFor(event), expected);
 }
 
 QTEST_MAIN(KeyCodeTest)

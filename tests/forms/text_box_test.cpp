@@ -6,9 +6,13 @@
 #include <QTest>
 
 #include "forms/form.h"
-#include "forms/style.h"
+#include "forms/qt/style.h"
 #include "order_design.h"
 #include "test_support.h"
+
+using test_support::ToQString;
+using test_support::WidgetOf;
+using test_support::WindowOf;
 
 // The KeyPress hook of a text box: every typed character reaches the handler once, before it
 // enters the box; a code set to 0 discards it. Keys without a code go to the box untouched.
@@ -55,7 +59,7 @@ struct Recorder {
   void Attach(forms::TextBox& box) {
     box.OnKeyPress([this, &box](std::int16_t& keyAscii) {
       ++calls;
-      Apply(policy, keyAscii, box.Text());
+      Apply(policy, keyAscii, ToQString(box.Text()));
     });
   }
 };
@@ -64,7 +68,7 @@ struct Recorder {
 
 using test_support::Press;
 
-void TextBoxTest::initTestCase() { forms::SetUpLook(*qApp); }
+void TextBoxTest::initTestCase() { forms::qt::SetUpLook(*qApp); }
 
 void TextBoxTest::keyPress_data() {
   QTest::addColumn<int>("policy");
@@ -128,12 +132,12 @@ void TextBoxTest::keyPress() {
   auto& box = form.Named<forms::TextBox>("Notes");
   Recorder recorder;
   recorder.Attach(box);
-  box.SetText(QStringLiteral("12"));
+  box.SetText(u"12");
   QGuiApplication::clipboard()->setText(clipboard);
   form.SetVisible(true);
-  QVERIFY(QTest::qWaitForWindowActive(&form));
-  box.setFocus(Qt::MouseFocusReason);
-  QVERIFY(box.hasFocus());
+  QVERIFY(QTest::qWaitForWindowActive(&WindowOf(form)));
+  WidgetOf(box).setFocus(Qt::MouseFocusReason);
+  QVERIFY(WidgetOf(box).hasFocus());
   Press(Qt::Key_End);
   if (selectAll) Press(Qt::Key_Home, Qt::ShiftModifier);
   if (cursorHome) Press(Qt::Key_Home);
@@ -145,7 +149,7 @@ void TextBoxTest::keyPress() {
 
   QCOMPARE(recorder.calls, calls);
   QCOMPARE(box.Text(), expectedText);
-  QCOMPARE(box.selectedText(), expectedSelection);
+  QCOMPARE(WidgetOf<QLineEdit>(box).selectedText(), expectedSelection);
   QCOMPARE(QGuiApplication::clipboard()->text(), expectedClipboard);
 }
 
@@ -157,15 +161,15 @@ void TextBoxTest::tabMovesFocusWithoutReachingHandler() {
   recorder.Attach(notes);
   recorder.Attach(entry);
   form.SetVisible(true);
-  QVERIFY(QTest::qWaitForWindowActive(&form));
-  notes.setFocus(Qt::MouseFocusReason);
+  QVERIFY(QTest::qWaitForWindowActive(&WindowOf(form)));
+  WidgetOf(notes).setFocus(Qt::MouseFocusReason);
 
   QTest::sendKeyEvent(QTest::Click, static_cast<QWidget*>(nullptr), Qt::Key_Tab,
                       QStringLiteral("\t"), Qt::NoModifier);
-  QVERIFY(entry.hasFocus());
+  QVERIFY(WidgetOf(entry).hasFocus());
   QTest::sendKeyEvent(QTest::Click, static_cast<QWidget*>(nullptr), Qt::Key_Backtab,
                       QStringLiteral("\t"), Qt::ShiftModifier);
-  QVERIFY(notes.hasFocus());
+  QVERIFY(WidgetOf(notes).hasFocus());
   QCOMPARE(recorder.calls, 0);
   QCOMPARE(notes.Text(), QString());
   QCOMPARE(entry.Text(), QStringLiteral("0"));
@@ -199,14 +203,14 @@ void TextBoxTest::inputMethodCommit() {
   Recorder recorder;
   recorder.policy = static_cast<Policy>(policy);
   recorder.Attach(box);
-  box.SetText(QStringLiteral("12"));
+  box.SetText(u"12");
   form.SetVisible(true);
-  QVERIFY(QTest::qWaitForWindowActive(&form));
-  box.setFocus(Qt::OtherFocusReason);
+  QVERIFY(QTest::qWaitForWindowActive(&WindowOf(form)));
+  WidgetOf(box).setFocus(Qt::OtherFocusReason);
 
   QInputMethodEvent event;
   event.setCommitString(commit);
-  QApplication::sendEvent(&box, &event);
+  QApplication::sendEvent(&WidgetOf(box), &event);
 
   QCOMPARE(recorder.calls, calls);
   QCOMPARE(box.Text(), expectedText);

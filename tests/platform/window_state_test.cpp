@@ -29,11 +29,11 @@ void WindowStateTest::maximiseRequest() {
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
   if (expanded) Click(form->Command4);
-  form->windowHandle()->setWindowState(Qt::WindowMaximized);
+  WindowOf(*form).windowHandle()->setWindowState(Qt::WindowMaximized);
   // The window system's answer and the window's own reply both come through the event loop.
   QTest::qWait(100);
-  QVERIFY(!(form->windowState() & Qt::WindowMaximized));
-  QCOMPARE(form->size(), clientSize);
+  QVERIFY(!(WindowOf(*form).windowState() & Qt::WindowMaximized));
+  QCOMPARE(WindowOf(*form).size(), clientSize);
   QCOMPARE(form->Command4.Caption(),
            expanded ? QStringLiteral("<< &Muzzle Energy") : QStringLiteral("&Muzzle Energy >>"));
 }

@@ -20,6 +20,9 @@ using Kind = UserEvent::Kind;
 
 using test_support::ColourName;
 using test_support::kButtonFace;
+using test_support::ToQString;
+using test_support::WidgetOf;
+using test_support::WindowOf;
 
 constexpr std::array<std::uint32_t, 4> kEnergyColours{test_support::kGreen, test_support::kYellow,
                                                       test_support::kRed, kButtonFace};
@@ -85,12 +88,13 @@ std::array<const forms::OptionButton*, 10> ConversionOptions(const Form1& form) 
 // The row of the one selected conversion button; nothing when not exactly one is selected.
 std::optional<std::size_t> SelectedConversion(const Form1& form) {
   const auto options = ConversionOptions(form);
-  if (std::count_if(options.begin(), options.end(), [](auto* o) { return o->isChecked(); }) != 1) {
+  if (std::count_if(options.begin(), options.end(),
+                    [](auto* o) { return o->Value() == forms::kTrue; }) != 1) {
     return std::nullopt;
   }
-  return static_cast<std::size_t>(
-      std::find_if(options.begin(), options.end(), [](auto* o) { return o->isChecked(); }) -
-      options.begin());
+  return static_cast<std::size_t>(std::find_if(options.begin(), options.end(),
+                                               [](auto* o) { return o->Value() == forms::kTrue; }) -
+                                  options.begin());
 }
 
 // Where typed keys go: the focus, or the active window when nothing in it has the focus.
@@ -116,10 +120,10 @@ Session::~Session() { test_support::DiscardWindows(); }
 void Session::Start() {
   // Whether it becomes the active window is the window tests' concern; the events go on anyway.
   test_support::ShowFreshForm1();
-  form1_ = forms::IfLoaded<Form1>();
+  form1_ = forms::InstanceOf<Form1>().lock().get();
   aboutOpen_ = false;
   tainted_ = {};
-  result_ = form1_->Text4.Text();
+  result_ = ToQString(form1_->Text4.Text());
   energyColour_ = form1_->Text5.BackColor();
   Watch(form1_->Command2, &Session::AfterConversion);
   Watch(form1_->Command3, &Session::AfterConversionClear);
@@ -130,26 +134,29 @@ void Session::Start() {
 
 // The checks that belong to the moment a button is pressed run right after its handler.
 void Session::Watch(forms::CommandButton& button, void (Session::*after)()) {
-  QObject::connect(&button, &QPushButton::clicked, &observer_, [this, &button, after] {
-    reach_.pressed.insert(button.objectName());
-    (this->*after)();
-  });
+  QObject::connect(&WidgetOf<QPushButton>(button), &QPushButton::clicked, &observer_,
+                   [this, &button, after] {
+                     reach_.pressed.insert(QString::fromLatin1(button.Name()));
+                     (this->*after)();
+                   });
 }
 
 Scene Session::Now() const {
   const QWidget* focus = QApplication::focusWidget();
   return {.aboutOpen = forms::IfLoaded<Form2>() != nullptr,
-          .expanded = form1_->height() >= kExpandedClientHeight,
-          .focusInEntryBox =
-              focus == &form1_->Text1 || focus == &form1_->Text2 || focus == &form1_->Text3};
+          .expanded = WindowOf(*form1_).height() >= kExpandedClientHeight,
+          .focusInEntryBox = focus == &WidgetOf(form1_->Text1) ||
+                             focus == &WidgetOf(form1_->Text2) ||
+                             focus == &WidgetOf(form1_->Text3)};
 }
 
 QWidget* Session::Control(const QString& target) const {
   const QString window = target.section(QLatin1Char('.'), 0, 0);
   const QString name = target.section(QLatin1Char('.'), 1);
-  QWidget* form = window == QLatin1String("Form2") ? static_cast<QWidget*>(forms::IfLoaded<Form2>())
-                                                   : forms::IfLoaded<Form1>();
-  return form ? form->findChild<QWidget*>(name) : nullptr;
+  const forms::Form* form = window == QLatin1String("Form2")
+                                ? static_cast<const forms::Form*>(forms::IfLoaded<Form2>())
+                                : forms::IfLoaded<Form1>();
+  return form ? WindowOf(*form).findChild<QWidget*>(name) : nullptr;
 }
 
 void Session::Perform(const UserEvent& event) {
@@ -180,7 +187,7 @@ void Session::Perform(const UserEvent& event) {
       }
       break;
     case Kind::CloseAbout:
-      if (Form2* about = forms::IfLoaded<Form2>()) about->close();
+      if (Form2* about = forms::IfLoaded<Form2>()) WindowOf(*about).close();
       break;
   }
   Settle();
@@ -200,18 +207,18 @@ void Session::Settle() {
   aboutOpen_ = aboutOpen;
   if (aboutOpen) ++reach_.aboutOpenings;
   QCoreApplication::processEvents();
-  if (!aboutOpen && !form1_->isActiveWindow()) {
+  if (!aboutOpen && !WindowOf(*form1_).isActiveWindow()) {
     // When the About window goes the desktop activates the window left behind; the offscreen
     // platform leaves that to the program, so do what the window manager would.
-    form1_->activateWindow();
+    WindowOf(*form1_).activateWindow();
     QCoreApplication::processEvents();
   }
 }
 
 void Session::Taint(const QWidget* box) {
-  if (box == &form1_->Text1) tainted_[0] = true;
-  if (box == &form1_->Text2) tainted_[1] = true;
-  if (box == &form1_->Text3) tainted_[2] = true;
+  if (box == &WidgetOf(form1_->Text1)) tainted_[0] = true;
+  if (box == &WidgetOf(form1_->Text2)) tainted_[1] = true;
+  if (box == &WidgetOf(form1_->Text3)) tainted_[2] = true;
 }
 
 bool Session::Expect(bool holds, Rule rule, const QString& seen) {
@@ -236,25 +243,28 @@ void Session::CheckConversionPanel() {
     return;
   }
   const bool reverse = f.Check1.Value() == 1;
-  const auto forward = reverse ? std::pair(f.Label4.Caption(), f.Label3.Caption())
-                               : std::pair(f.Label3.Caption(), f.Label4.Caption());
+  const auto forward =
+      reverse ? std::pair(ToQString(f.Label4.Caption()), ToQString(f.Label3.Caption()))
+              : std::pair(ToQString(f.Label3.Caption()), ToQString(f.Label4.Caption()));
   const auto& earlier = unitPairs_.try_emplace(*row, forward).first->second;
   Expect(earlier == forward, Rule::UnitCaptions,
          QStringLiteral("Option%1 %2: Label3 \"%3\", Label4 \"%4\", earlier forward \"%5\", \"%6\"")
              .arg(*row + 1)
              .arg(reverse ? QLatin1String("reverse") : QLatin1String("forward"))
-             .arg(f.Label3.Caption(), f.Label4.Caption(), earlier.first, earlier.second));
+             .arg(ToQString(f.Label3.Caption()), ToQString(f.Label4.Caption()), earlier.first,
+                  earlier.second));
 }
 
 void Session::CheckEnergyUnits() {
   const Form1& f = *form1_;
-  const bool footPounds = f.Option11.isChecked();
-  if (!Expect(footPounds != f.Option12.isChecked(), Rule::EnergyUnits,
+  const bool footPounds = f.Option11.Value() == forms::kTrue;
+  if (!Expect(footPounds != (f.Option12.Value() == forms::kTrue), Rule::EnergyUnits,
               QStringLiteral("Option11 and Option12 are both %1")
                   .arg(footPounds ? QLatin1String("selected") : QLatin1String("clear")))) {
     return;
   }
-  const QStringList units{f.Label7.Caption(), f.Label8.Caption(), f.Label11.Caption()};
+  const QStringList units{ToQString(f.Label7.Caption()), ToQString(f.Label8.Caption()),
+                          ToQString(f.Label11.Caption())};
   const QStringList& earlier = unitTriples_.try_emplace(footPounds, units).first->second;
   Expect(earlier == units, Rule::EnergyUnits,
          QStringLiteral("%1: \"%2\", earlier \"%3\"")
@@ -265,7 +275,7 @@ void Session::CheckEnergyUnits() {
 void Session::CheckEntryBoxes() {
   const std::array<const forms::TextBox*, 3> boxes{&form1_->Text1, &form1_->Text2, &form1_->Text3};
   for (std::size_t i = 0; i < boxes.size(); ++i) {
-    const QString text = boxes[i]->Text();
+    const QString text = ToQString(boxes[i]->Text());
     const bool clean = DigitsAndOnePoint(text);
     if (clean) tainted_[i] = false;
     Expect(clean || tainted_[i], Rule::EntryDigits,
@@ -282,10 +292,10 @@ void Session::CheckWindows() {
          QStringLiteral("main window %1 with the About window %2")
              .arg(f.Enabled() ? QLatin1String("enabled") : QLatin1String("disabled"))
              .arg(about ? QLatin1String("loaded") : QLatin1String("not loaded")));
-  Expect(f.isVisible() && (!about || about->isVisible()), Rule::AboutModality,
+  Expect(WindowOf(f).isVisible() && (!about || WindowOf(*about).isVisible()), Rule::AboutModality,
          QStringLiteral("a loaded window is not shown"));
-  const QString caption = f.Command4.Caption();
-  const int height = f.height();
+  const QString caption = ToQString(f.Command4.Caption());
+  const int height = WindowOf(f).height();
   Expect((caption == CollapsedCaption() && height == kCollapsedClientHeight) ||
              (caption == kExpandedCaption && height == kExpandedClientHeight),
          Rule::WindowHeight,
@@ -297,10 +307,10 @@ void Session::CheckWindows() {
 // conversion and mode, and the reverse mode's ratio is the reciprocal of the forward mode's.
 void Session::AfterConversion() {
   const Form1& f = *form1_;
-  const QString before = std::exchange(result_, f.Text4.Text());
+  const QString before = std::exchange(result_, ToQString(f.Text4.Text()));
   const auto row = SelectedConversion(f);
   if (!row) return;
-  const QString input = f.Text1.Text();
+  const QString input = ToQString(f.Text1.Text());
   const bool reverse = f.Check1.Value() == 1;
   const QString seen = QStringLiteral("Text1 %1 with Option%2 %3 gave Text4 %4")
                            .arg(Quoted(input))
@@ -332,10 +342,10 @@ void Session::AfterConversion() {
 // mass) is the same for every input of a unit system.
 void Session::AfterEnergy() {
   Form1& f = *form1_;
-  const bool footPounds = f.Option11.isChecked();
-  const QString mass = f.Text2.Text();
-  const QString velocity = f.Text3.Text();
-  const QString shown = f.Text5.Text();
+  const bool footPounds = f.Option11.Value() == forms::kTrue;
+  const QString mass = ToQString(f.Text2.Text());
+  const QString velocity = ToQString(f.Text3.Text());
+  const QString shown = ToQString(f.Text5.Text());
   energyColour_ = f.Text5.BackColor();
   const QString seen = QStringLiteral("mass %1, velocity %2, %3: Text5 %4 on %5")
                            .arg(Quoted(mass), Quoted(velocity),
@@ -344,7 +354,8 @@ void Session::AfterEnergy() {
   Expect(shown.size() <= 10 &&
              std::find(kEnergyColours.begin(), kEnergyColours.end(), energyColour_) !=
                  kEnergyColours.end() &&
-             f.Text5.palette().color(QPalette::Base) == test_support::ExpectedColour(energyColour_),
+             WidgetOf(f.Text5).palette().color(QPalette::Base) ==
+                 test_support::ExpectedColour(energyColour_),
          Rule::EnergyResult, seen);
   if (!HasDigit(mass) || !HasDigit(velocity)) {
     Expect(shown.isEmpty() && energyColour_ == kButtonFace, Rule::EnergyResult,
@@ -364,16 +375,16 @@ void Session::AfterEnergy() {
 
 // What the Clear buttons leave is held by the panels' own tests; here it is only the result the
 // later events must keep.
-void Session::AfterConversionClear() { result_ = form1_->Text4.Text(); }
+void Session::AfterConversionClear() { result_ = ToQString(form1_->Text4.Text()); }
 
 void Session::AfterEnergyClear() { energyColour_ = form1_->Text5.BackColor(); }
 
 // Between calculations and clears the results stay as they are, whatever else the user does.
 void Session::CheckResultsKept() {
   const Form1& f = *form1_;
-  Expect(f.Text4.Text() == result_, Rule::ConversionResult,
+  Expect(ToQString(f.Text4.Text()) == result_, Rule::ConversionResult,
          QStringLiteral("Text4 went from %1 to %2 without Calculate or Clear")
-             .arg(Quoted(result_), Quoted(f.Text4.Text())));
+             .arg(Quoted(result_), Quoted(ToQString(f.Text4.Text()))));
   Expect(f.Text5.BackColor() == energyColour_, Rule::EnergyResult,
          QStringLiteral("Text5 went from %1 to %2 without Calculate Energy or Clear")
              .arg(ColourName(energyColour_), ColourName(f.Text5.BackColor())));

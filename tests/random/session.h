@@ -9,7 +9,6 @@
 #include <utility>
 
 #include <QObject>
-#include <QPointer>
 #include <QSet>
 #include <QStringList>
 
@@ -73,7 +72,7 @@ class Session {
   void AfterEnergyClear();
 
   QObject observer_;
-  QPointer<Form1> form1_;
+  Form1* form1_ = nullptr;
   bool aboutOpen_ = false;
   // Text4 and Text5's colour as the last Calculate or Clear left them.
   QString result_;

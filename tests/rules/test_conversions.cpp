@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "main_window/conversions.h"
-#include "main_window/qt_text.h"
+#include "std_strings.h"
 
 using velmara::ConvertedText;
 using velmara::ReciprocalOf;

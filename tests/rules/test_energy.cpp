@@ -9,7 +9,7 @@
 #include <span>
 
 #include "main_window/energy.h"
-#include "main_window/qt_text.h"
+#include "std_strings.h"
 
 using velmara::EnergyColour;
 using velmara::EnergyText;

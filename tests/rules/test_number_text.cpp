@@ -16,7 +16,7 @@
 #include <string_view>
 
 #include "main_window/number_text.h"
-#include "main_window/qt_text.h"
+#include "std_strings.h"
 
 using velmara::NumberFromText;
 using velmara::TextFromNumber;

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "main_window/numeric_filter.h"
-#include "main_window/qt_text.h"
+#include "std_strings.h"
 
 using velmara::FilterNumericKey;
 

@@ -38,6 +38,14 @@ void Click(QAbstractButton& button) {
                     indicator ? QPoint(middle, middle) : button.rect().center());
 }
 
+void Click(const forms::Control& button) { Click(WidgetOf<QAbstractButton>(button)); }
+
+std::weak_ptr<forms::Form> LoadForm(const forms::FormDesign& design) {
+  auto form = std::make_shared<forms::Form>(design);
+  forms::Adopt(form);
+  return form;
+}
+
 QString FocusName() {
   const QWidget* focus = QApplication::focusWidget();
   return focus ? focus->objectName() : QStringLiteral("(none)");

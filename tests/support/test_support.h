@@ -8,17 +8,39 @@
 #include <QColor>
 #include <QList>
 #include <QString>
+#include <QTest>
 #include <Qt>
 
 #include "design_values.h"
+#include "forms/form.h"
+#include "forms/qt/controls.h"
+#include "forms/qt/text.h"
+#include "forms/qt/window.h"
 
 class QAbstractButton;
 class QObject;
 class QWidget;
 
+// A control's text compared with a Qt text, and shown as one when they differ.
+namespace QTest {
+inline bool qCompare(const forms::String& actual, const QString& expected, const char* actualName,
+                     const char* expectedName, const char* file, int line) {
+  return qCompare(forms::qt::ToQString(actual), expected, actualName, expectedName, file, line);
+}
+}  // namespace QTest
+
 // What the in-process tests share: a user's keys and clicks, the event loop run under a
 // watchdog, readable colour values, and the windows' design as one table.
 namespace test_support {
+
+using forms::qt::FromQString;
+using forms::qt::ToQString;
+using forms::qt::WidgetOf;
+using forms::qt::WindowOf;
+
+// A window built from `design` and loaded as the program loads its windows: it lives until it is
+// unloaded and its events are done.
+std::weak_ptr<forms::Form> LoadForm(const forms::FormDesign& design);
 
 // Runs an event loop started by `exec` (QApplication::exec unless given), with the steps that
 // `schedule` sets up on a context object living as long as the loop. Gives exec's result, or -1
@@ -35,6 +57,7 @@ void Type(const QString& text);
 // A left click where a user clicks: a command button in its middle, an option button or a check
 // box on its indicator.
 void Click(QAbstractButton& button);
+void Click(const forms::Control& button);
 
 // The object name of the widget with the keyboard focus, "(none)" when none has it.
 QString FocusName();

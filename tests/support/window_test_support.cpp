@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "about_window/form2.h"
-#include "forms/style.h"
+#include "forms/qt/style.h"
 #include "main_window/form1.h"
 #include "main_window/module1.h"
 
@@ -26,7 +26,9 @@ void ResetModule1() {
 
 }  // namespace
 
-void SetUpLook() { forms::SetUpLook(*static_cast<QApplication*>(QCoreApplication::instance())); }
+void SetUpLook() {
+  forms::qt::SetUpLook(*static_cast<QApplication*>(QCoreApplication::instance()));
+}
 
 void DiscardWindows() {
   if (auto* about = forms::IfLoaded<Form2>()) about->Unload();
@@ -39,7 +41,7 @@ Form1* ShowFreshForm1() {
   ResetModule1();
   Form1& form = forms::Loaded<Form1>();
   form.SetVisible(true);
-  return QTest::qWaitForWindowActive(&form) ? &form : nullptr;
+  return QTest::qWaitForWindowActive(&WindowOf(form)) ? &form : nullptr;
 }
 
 int RunProgram(const std::function<void()>& steps) {
@@ -50,15 +52,21 @@ int RunProgram(const std::function<void()>& steps) {
 }
 
 Form2* OpenAbout(Form1& form) {
-  if (form.Command4.Caption() == QLatin1String("&Muzzle Energy >>")) Click(form.Command4);
+  if (form.Command4.Caption() == u"&Muzzle Energy >>") Click(form.Command4);
   Click(form.Command8);
   Form2* about = forms::IfLoaded<Form2>();
-  return about && QTest::qWaitForWindowActive(about) ? about : nullptr;
+  return about && QTest::qWaitForWindowActive(&WindowOf(*about)) ? about : nullptr;
 }
 
 void ClickInto(QLineEdit& box) {
   QTest::mouseClick(&box, Qt::LeftButton);
   Press(Qt::Key_End);
+}
+
+void ClickInto(const forms::TextBox& box) { ClickInto(WidgetOf<QLineEdit>(box)); }
+
+void TypeOver(const forms::TextBox& box, const QString& text) {
+  TypeOver(WidgetOf<QLineEdit>(box), text);
 }
 
 void TypeOver(QLineEdit& box, const QString& text) {
@@ -71,12 +79,14 @@ void TypeOver(QLineEdit& box, const QString& text) {
   }
 }
 
-void PressWithKeyboard(QAbstractButton& button) {
-  button.setFocus(Qt::TabFocusReason);
+void PressWithKeyboard(const forms::Control& button) {
+  WidgetOf(button).setFocus(Qt::TabFocusReason);
   Press(Qt::Key_Space);
 }
 
-QColor RenderedBackground(QLineEdit& box) {
+QColor RenderedBackground(const forms::TextBox& box) { return RenderedBackground(WidgetOf(box)); }
+
+QColor RenderedBackground(QWidget& box) {
   return box.grab().toImage().pixelColor(5, box.height() / 2);
 }
 

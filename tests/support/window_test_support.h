@@ -41,15 +41,18 @@ Form2* OpenAbout(Form1& form);
 
 // Clicks into a box and puts the cursor after its text.
 void ClickInto(QLineEdit& box);
+void ClickInto(const forms::TextBox& box);
 
 // Replaces a box's text as a user does: clicks into it, selects its text with Shift+Home, and
 // types over it (Delete when the new text is empty).
 void TypeOver(QLineEdit& box, const QString& text);
+void TypeOver(const forms::TextBox& box, const QString& text);
 
 // Presses a button with the keyboard: focus on it, then Space.
-void PressWithKeyboard(QAbstractButton& button);
+void PressWithKeyboard(const forms::Control& button);
 
 // The background a box is drawn with, sampled left of its right-aligned text.
-QColor RenderedBackground(QLineEdit& box);
+QColor RenderedBackground(QWidget& box);
+QColor RenderedBackground(const forms::TextBox& box);
 
 }  // namespace test_support

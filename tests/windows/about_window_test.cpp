@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QFontInfo>
-#include <QPointer>
 
 #include "window_test_support.h"
 
@@ -29,13 +28,13 @@ namespace {
 
 // Everything a user sees of the main window's state.
 QStringList Snapshot(const Form1& form) {
-  QStringList state{QString::number(form.height()), form.Command4.Caption()};
-  for (const auto* box : form.findChildren<forms::TextBox*>()) {
-    state << box->objectName() + QLatin1Char('=') + box->Text() + QLatin1Char('/') +
-                 QString::number(box->BackColor());
+  QStringList state{QString::number(WindowOf(form).height()), ToQString(form.Command4.Caption())};
+  for (const auto* box : {&form.Text1, &form.Text2, &form.Text3, &form.Text4, &form.Text5}) {
+    state << QString::fromLatin1(box->Name()) + QLatin1Char('=') + ToQString(box->Text()) +
+                 QLatin1Char('/') + QString::number(box->BackColor());
   }
-  for (const auto* label : form.findChildren<forms::Label*>()) state << label->Caption();
-  for (const auto* button : form.findChildren<QAbstractButton*>()) {
+  for (const auto* label : WindowOf(form).findChildren<QLabel*>()) state << label->text();
+  for (const auto* button : WindowOf(form).findChildren<QAbstractButton*>()) {
     state << button->objectName() + QLatin1Char(':') + QString::number(button->isChecked());
   }
   return state;
@@ -52,12 +51,12 @@ void AboutWindowTest::windowFrame() {
   QVERIFY(form);
   Form2* about = OpenAbout(*form);
   QVERIFY(about);
-  QVERIFY(about->windowFlags() & Qt::FramelessWindowHint);
-  QCOMPARE(about->size(), QSize(318, 172));
-  QCOMPARE(about->minimumSize(), QSize(318, 172));
-  QCOMPARE(about->maximumSize(), QSize(318, 172));
+  QVERIFY(WindowOf(*about).windowFlags() & Qt::FramelessWindowHint);
+  QCOMPARE(WindowOf(*about).size(), QSize(318, 172));
+  QCOMPARE(WindowOf(*about).minimumSize(), QSize(318, 172));
+  QCOMPARE(WindowOf(*about).maximumSize(), QSize(318, 172));
   // The client area sits inside the window's own 3-pixel frame.
-  const auto* client = about->findChild<QWidget*>(QStringLiteral("client"));
+  const auto* client = WindowOf(*about).findChild<QWidget*>(QStringLiteral("client"));
   QVERIFY(client);
   QCOMPARE(client->pos(), QPoint(3, 3));
 }
@@ -67,16 +66,16 @@ void AboutWindowTest::focusOnlyOnOk() {
   QVERIFY(form);
   Form2* about = OpenAbout(*form);
   QVERIFY(about);
-  QVERIFY(!about->Image1.pixmap().isNull());
-  QVERIFY(about->Image1.hasScaledContents());
-  for (const auto* control : about->findChildren<QWidget*>()) {
-    if (control != &about->Command1) {
+  QVERIFY(!WidgetOf<QLabel>(about->Image1).pixmap().isNull());
+  QVERIFY(WidgetOf<QLabel>(about->Image1).hasScaledContents());
+  for (const auto* control : WindowOf(*about).findChildren<QWidget*>()) {
+    if (control != &WidgetOf(about->Command1)) {
       QVERIFY2(!(control->focusPolicy() & Qt::TabFocus), qPrintable(control->objectName()));
     }
   }
-  QCOMPARE(QApplication::focusWidget(), &about->Command1);
+  QCOMPARE(QApplication::focusWidget(), &WidgetOf(about->Command1));
   Press(Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), &about->Command1);
+  QCOMPARE(QApplication::focusWidget(), &WidgetOf(about->Command1));
 }
 
 void AboutWindowTest::titleFont() {
@@ -84,14 +83,15 @@ void AboutWindowTest::titleFont() {
   QVERIFY(form);
   Form2* about = OpenAbout(*form);
   QVERIFY(about);
-  const QFont font = about->Label1.font();
+  const QFont font = WidgetOf(about->Label1).font();
   QVERIFY(font.bold());
   QVERIFY(qAbs(font.pointSizeF() - 9.75) < 0.01);
   QVERIFY(QFontInfo(font).bold());
-  QVERIFY(QFontInfo(font).pointSizeF() > QFontInfo(about->Label2.font()).pointSizeF());
+  QVERIFY(QFontInfo(font).pointSizeF() > QFontInfo(WidgetOf(about->Label2).font()).pointSizeF());
   // "Freeware" ends above the first line of the comments.
-  QVERIFY(about->Label4.geometry().top() + QFontMetrics(about->Label4.font()).height() <=
-          about->Label3.geometry().top());
+  QVERIFY(WidgetOf(about->Label4).geometry().top() +
+              QFontMetrics(WidgetOf(about->Label4).font()).height() <=
+          WidgetOf(about->Label3).geometry().top());
 }
 
 void AboutWindowTest::openingDisablesMainWindow() {
@@ -109,10 +109,10 @@ void AboutWindowTest::openingDisablesMainWindow() {
   const QStringList before = Snapshot(*form);
   Form2* about = OpenAbout(*form);
   QVERIFY(about);
-  QCOMPARE(QApplication::activeWindow(), about);
-  QCOMPARE(QApplication::focusWidget(), &about->Command1);
-  QVERIFY(!form->isEnabled());
-  QVERIFY(form->isVisible());
+  QCOMPARE(QApplication::activeWindow(), &WindowOf(*about));
+  QCOMPARE(QApplication::focusWidget(), &WidgetOf(about->Command1));
+  QVERIFY(!WindowOf(*form).isEnabled());
+  QVERIFY(WindowOf(*form).isVisible());
   // Clicks on the main window do nothing while the About window is open.
   Click(form->Command4);
   Click(form->Command6);
@@ -120,10 +120,10 @@ void AboutWindowTest::openingDisablesMainWindow() {
   Click(form->Option3);
   Click(form->Check1);
   Click(form->Command8);
-  QTest::mouseClick(&form->Text2, Qt::LeftButton);
+  QTest::mouseClick(&WidgetOf(form->Text2), Qt::LeftButton);
   Type(QStringLiteral("7"));
   QCOMPARE(forms::IfLoaded<Form2>(), about);
-  QVERIFY(about->isVisible());
+  QVERIFY(WindowOf(*about).isVisible());
   // Opening and closing leave the main window as it was.
   Click(about->Command1);
   QCOMPARE(Snapshot(*form), before);
@@ -148,18 +148,19 @@ void AboutWindowTest::waysOut() {
 
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
-  QPointer<Form2> about = OpenAbout(*form);
-  QVERIFY(about);
+  QVERIFY(OpenAbout(*form));
+  const std::weak_ptr<Form2> opened = forms::InstanceOf<Form2>();
+  Form2* about = opened.lock().get();
   if (how == QLatin1String("click")) Click(about->Command1);
   if (how == QLatin1String("return")) Press(Qt::Key_Return);
   if (how == QLatin1String("enter")) Press(Qt::Key_Enter, Qt::KeypadModifier);
   if (how == QLatin1String("space")) Press(Qt::Key_Space);
-  if (how == QLatin1String("close")) QVERIFY(about->close());
+  if (how == QLatin1String("close")) QVERIFY(WindowOf(*about).close());
   if (how == QLatin1String("escape")) Press(Qt::Key_Escape);
   QCOMPARE(forms::IfLoaded<Form2>() == nullptr, closes);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCOMPARE(about.isNull(), closes);
-  QCOMPARE(form->isEnabled(), closes);
+  QCOMPARE(opened.expired(), closes);
+  QCOMPARE(WindowOf(*form).isEnabled(), closes);
   if (!closes) return;
 
   // The main window takes input again.
@@ -170,36 +171,39 @@ void AboutWindowTest::waysOut() {
 void AboutWindowTest::secondOpeningStartsAfresh() {
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
-  QPointer<Form2> first = OpenAbout(*form);
+  Form2* first = OpenAbout(*form);
   QVERIFY(first);
-  first->Label2.SetCaption(QStringLiteral("changed while open"));
+  const std::weak_ptr<Form2> opened = forms::InstanceOf<Form2>();
+  first->Label2.SetCaption(u"changed while open");
   Click(first->Command1);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QVERIFY(first.isNull());
+  QVERIFY(opened.expired());
 
   Form2* second = OpenAbout(*form);
   QVERIFY(second);
   QCOMPARE(second->Label2.Caption(), QStringLiteral("January 2000 - V2.1"));
-  QCOMPARE(second->size(), QSize(318, 172));
-  QCOMPARE(QApplication::focusWidget(), &second->Command1);
-  QVERIFY(!form->isEnabled());
+  QCOMPARE(WindowOf(*second).size(), QSize(318, 172));
+  QCOMPARE(QApplication::focusWidget(), &WidgetOf(second->Command1));
+  QVERIFY(!WindowOf(*form).isEnabled());
 }
 
 void AboutWindowTest::closingMainWindowWhileOpenEndsProgram() {
-  QPointer<Form1> main;
-  QPointer<Form2> about;
+  std::weak_ptr<Form1> main;
+  std::weak_ptr<Form2> about;
   bool aboutOpen = false;
   const int result = RunProgram([&] {
-    main = forms::IfLoaded<Form1>();
-    if (!main || !QTest::qWaitForWindowExposed(main)) return;
-    about = OpenAbout(*main);
-    aboutOpen = about && about->isVisible() && !main->isEnabled();
-    main->close();
+    main = forms::InstanceOf<Form1>();
+    Form1* loaded = main.lock().get();
+    if (!loaded || !QTest::qWaitForWindowExposed(&WindowOf(*loaded))) return;
+    Form2* opened = OpenAbout(*loaded);
+    about = forms::InstanceOf<Form2>();
+    aboutOpen = opened && WindowOf(*opened).isVisible() && !WindowOf(*loaded).isEnabled();
+    WindowOf(*loaded).close();
   });
   QCOMPARE(result, 0);
   QVERIFY(aboutOpen);
-  QVERIFY(main.isNull());
-  QVERIFY(about.isNull());
+  QVERIFY(main.expired());
+  QVERIFY(about.expired());
   QVERIFY(!forms::IfLoaded<Form1>());
   QVERIFY(!forms::IfLoaded<Form2>());
 }

@@ -30,7 +30,7 @@ class ConversionPanelTest : public QObject {
 namespace {
 
 forms::OptionButton* Option(Form1& form, const QString& name) {
-  return form.findChild<forms::OptionButton*>(name);
+  return &form.Named<forms::OptionButton>(name.toLatin1().constData());
 }
 
 }  // namespace
@@ -177,7 +177,7 @@ void ConversionPanelTest::failedCalculationKeepsResult() {
   QCOMPARE(form->Text1.Text(), input);
   Click(form->Command2);
   QCOMPARE(form->Text4.Text(), QStringLiteral("10560"));
-  QVERIFY(form->isVisible());
+  QVERIFY(WindowOf(*form).isVisible());
   QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
@@ -253,15 +253,15 @@ void ConversionPanelTest::arrowKeysChoose() {
   auto* target = Option(*form, to);
   QVERIFY(start && target);
   Click(*start);
-  QVERIFY(start->hasFocus());
+  QVERIFY(WidgetOf(*start).hasFocus());
   Press(static_cast<Qt::Key>(key));
   QCOMPARE(target->Value(), forms::kTrue);
   QCOMPARE(start->Value(), forms::kFalse);
-  QVERIFY(target->hasFocus());
+  QVERIFY(WidgetOf(*target).hasFocus());
   const bool energy = captions.size() == 3;
-  QStringList shown{energy ? form->Label7.Caption() : form->Label3.Caption(),
-                    energy ? form->Label8.Caption() : form->Label4.Caption()};
-  if (energy) shown << form->Label11.Caption();
+  QStringList shown{ToQString(energy ? form->Label7.Caption() : form->Label3.Caption()),
+                    ToQString(energy ? form->Label8.Caption() : form->Label4.Caption())};
+  if (energy) shown << ToQString(form->Label11.Caption());
   QCOMPARE(shown, captions);
 }
 
@@ -278,7 +278,7 @@ void ConversionPanelTest::clickOnRowEnd() {
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
   Click(form->Command4);
-  auto* button = form->findChild<QAbstractButton*>(control);
+  auto* button = WindowOf(*form).findChild<QAbstractButton*>(control);
   QVERIFY(button);
   QVERIFY(!button->isChecked());
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() - 2, button->height() / 2));

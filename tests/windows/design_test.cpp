@@ -49,8 +49,10 @@ const QList<DesignRow>& Rows() {
 // The named window at start-up: the main window collapsed, or the About window opened from it.
 QWidget* ShowWindow(const QString& window) {
   Form1* form = ShowFreshForm1();
-  if (!form || window == QLatin1String("Form1")) return form;
-  return OpenAbout(*form);
+  if (!form) return nullptr;
+  if (window == QLatin1String("Form1")) return &WindowOf(*form);
+  Form2* about = OpenAbout(*form);
+  return about ? &WindowOf(*about) : nullptr;
 }
 
 // At 96 DPI a pixel is 15 twips; the one length of the design that is not a whole number of
@@ -178,7 +180,8 @@ void DesignTest::control() {
 
   if (design.kind == QLatin1String("Form")) {
     // The main window starts collapsed; its designed height shows once expanded.
-    if (auto* form = dynamic_cast<Form1*>(window)) Click(form->Command4);
+    if (auto* form = forms::IfLoaded<Form1>(); form && design.window == QLatin1String("Form1"))
+      Click(form->Command4);
     QCOMPARE(client->size(), Pixels(0, 0, design.width, design.height).size());
     QCOMPARE(window->windowTitle(), design.caption);
     return;
@@ -310,7 +313,7 @@ void DesignTest::numberBoxLook() {
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
   Click(form->Command4);
-  auto* widget = form->findChild<QLineEdit*>(box);
+  auto* widget = WindowOf(*form).findChild<QLineEdit*>(box);
   QVERIFY(widget);
   QCOMPARE(widget->text(), QStringLiteral("0"));
   const QColor menu = QApplication::palette().color(QPalette::Active, QPalette::Button);
@@ -334,7 +337,7 @@ void DesignTest::numberBoxLook() {
   QColor changed;
   const int status = RunProgram([&] {
     auto* running = forms::IfLoaded<Form1>();
-    auto* shown = running ? running->findChild<QLineEdit*>(box) : nullptr;
+    auto* shown = running ? WindowOf(*running).findChild<QLineEdit*>(box) : nullptr;
     if (shown) {
       QPalette desktop = QApplication::palette();
       desktop.setColor(QPalette::Base, QColor(0xF0, 0xF8, 0xFF));
@@ -364,7 +367,7 @@ void DesignTest::unitCaptionFrame() {
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
   Click(form->Command4);
-  auto* widget = form->findChild<QLabel*>(label);
+  auto* widget = WindowOf(*form).findChild<QLabel*>(label);
   QVERIFY(widget);
   const QImage image = widget->grab().toImage();
   const int w = image.width();

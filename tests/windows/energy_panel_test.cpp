@@ -51,11 +51,11 @@ void EnergyPanelTest::showAndHide() {
   QVERIFY(form);
   Click(form->Command4);
   QCOMPARE(form->Command4.Caption(), QStringLiteral("<< &Muzzle Energy"));
-  QCOMPARE(form->size(), kExpandedSize);
+  QCOMPARE(WindowOf(*form).size(), kExpandedSize);
   CalculateEnergy(*form, QStringLiteral("15"), QStringLiteral("700"));
   Click(form->Command4);
   QCOMPARE(form->Command4.Caption(), QStringLiteral("&Muzzle Energy >>"));
-  QCOMPARE(form->size(), kCollapsedSize);
+  QCOMPARE(WindowOf(*form).size(), kCollapsedSize);
   // Hiding keeps what the panel holds.
   QCOMPARE(form->Text2.Text(), QStringLiteral("15"));
   QCOMPARE(form->Text3.Text(), QStringLiteral("700"));
@@ -67,16 +67,17 @@ void EnergyPanelTest::showAndHide() {
   for (const bool expanded : {false, true}) {
     for (const DesignRow& row : DesignRows(QStringLiteral("Form1"))) {
       if (!row.container.isEmpty() || row.kind == QLatin1String("Form")) continue;
-      const auto* control = form->findChild<QWidget*>(row.control);
+      const auto* control = WindowOf(*form).findChild<QWidget*>(row.control);
       QVERIFY(control);
-      const QRect inWindow(control->mapTo(form, QPoint(0, 0)), control->size());
+      const QRect inWindow(control->mapTo(&WindowOf(*form), QPoint(0, 0)), control->size());
       const bool inView = expanded || row.top <= 3360;
-      QVERIFY2(inView ? form->rect().contains(inWindow) : !form->rect().intersects(inWindow),
+      QVERIFY2(inView ? WindowOf(*form).rect().contains(inWindow)
+                      : !WindowOf(*form).rect().intersects(inWindow),
                qPrintable(row.control));
     }
     Click(form->Command4);
   }
-  QCOMPARE(form->size(), kCollapsedSize);
+  QCOMPARE(WindowOf(*form).size(), kCollapsedSize);
 }
 
 void EnergyPanelTest::calculate_data() {
@@ -129,21 +130,21 @@ void EnergyPanelTest::calculateWhileHidden() {
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
   // Out of view, the panel's boxes and buttons are still reached with the keyboard.
-  form->Text2.setFocus(Qt::TabFocusReason);
+  WidgetOf(form->Text2).setFocus(Qt::TabFocusReason);
   Press(Qt::Key_End);
   Press(Qt::Key_Home, Qt::ShiftModifier);
   Type(QStringLiteral("15"));
   Press(Qt::Key_Tab);
-  QVERIFY(form->Text3.hasFocus());
+  QVERIFY(WidgetOf(form->Text3).hasFocus());
   Press(Qt::Key_End);
   Press(Qt::Key_Home, Qt::ShiftModifier);
   Type(QStringLiteral("700"));
   Press(Qt::Key_Tab);
-  QVERIFY(form->Command5.hasFocus());
+  QVERIFY(WidgetOf(form->Command5).hasFocus());
   Press(Qt::Key_Space);
   QCOMPARE(form->Text5.Text(), QStringLiteral("16.3246268"));
   QCOMPARE(form->Text5.BackColor(), kRed);
-  QCOMPARE(form->size(), kCollapsedSize);
+  QCOMPARE(WindowOf(*form).size(), kCollapsedSize);
 }
 
 void EnergyPanelTest::unitSwitchKeepsNumberAndColour() {
@@ -201,7 +202,7 @@ void EnergyPanelTest::clear() {
   QCOMPARE(RenderedBackground(form->Text5), ExpectedColour(kButtonFace));
   // The unit system and the window's height stay.
   QCOMPARE(form->Label11.Caption(), joules ? QStringLiteral("Joules") : QStringLiteral("ft/lbs"));
-  QCOMPARE(form->size(), hidden ? kCollapsedSize : kExpandedSize);
+  QCOMPARE(WindowOf(*form).size(), hidden ? kCollapsedSize : kExpandedSize);
 }
 
 void EnergyPanelTest::copy_data() {

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QPointer>
 
 #include "window_test_support.h"
 
@@ -27,7 +26,7 @@ void MainWindowTest::cleanup() { DiscardWindows(); }
 void MainWindowTest::startUpState() {
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
-  QCOMPARE(form->size(), kCollapsedSize);
+  QCOMPARE(WindowOf(*form).size(), kCollapsedSize);
   QCOMPARE(form->Height(), 4185);
   QCOMPARE(form->Option1.Value(), forms::kTrue);
   QCOMPARE(form->Option11.Value(), forms::kTrue);
@@ -48,9 +47,9 @@ void MainWindowTest::startUpState() {
   QCOMPARE(form->Command4.Caption(), QStringLiteral("&Muzzle Energy >>"));
   QCOMPARE(form->Text4.BackColor(), std::uint32_t{0x80000004});
   QCOMPARE(form->Text5.BackColor(), std::uint32_t{0x80000004});
-  QCOMPARE(form->Text5.palette().color(QPalette::Base), ExpectedColour(0x80000004));
+  QCOMPARE(WidgetOf(form->Text5).palette().color(QPalette::Base), ExpectedColour(0x80000004));
   QCOMPARE(FocusName(), QStringLiteral("Option1"));
-  for (auto* control : form->findChildren<QWidget*>()) {
+  for (auto* control : WindowOf(*form).findChildren<QWidget*>()) {
     QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
     QVERIFY2(control->isVisible(), qPrintable(control->objectName()));
   }
@@ -62,44 +61,45 @@ void MainWindowTest::accessKeys() {
   // The second mark of "&C&alculate" is its own; Alt+C is shared with Close.
   TypeOver(form->Text1, QStringLiteral("3"));
   Press(Qt::Key_A, Qt::AltModifier);
-  QTRY_COMPARE(form->Text4.Text(), QStringLiteral("4.0674"));
+  QTRY_COMPARE(ToQString(form->Text4.Text()), QStringLiteral("4.0674"));
   Press(Qt::Key_M, Qt::AltModifier);
-  QTRY_COMPARE(form->Command4.Caption(), QStringLiteral("<< &Muzzle Energy"));
+  QTRY_COMPARE(ToQString(form->Command4.Caption()), QStringLiteral("<< &Muzzle Energy"));
   TypeOver(form->Text2, QStringLiteral("15"));
   TypeOver(form->Text3, QStringLiteral("700"));
   Press(Qt::Key_E, Qt::AltModifier);
-  QTRY_COMPARE(form->Text5.Text(), QStringLiteral("16.3246268"));
+  QTRY_COMPARE(ToQString(form->Text5.Text()), QStringLiteral("16.3246268"));
   Press(Qt::Key_M, Qt::AltModifier);
-  QTRY_COMPARE(form->size(), kCollapsedSize);
+  QTRY_COMPARE(WindowOf(*form).size(), kCollapsedSize);
 }
 
 void MainWindowTest::windowFrame() {
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
-  QCOMPARE(form->windowTitle(), QStringLiteral("Velmara"));
-  QVERIFY(!form->windowIcon().isNull());
-  const Qt::WindowFlags flags = form->windowFlags();
+  QCOMPARE(WindowOf(*form).windowTitle(), QStringLiteral("Velmara"));
+  QVERIFY(!WindowOf(*form).windowIcon().isNull());
+  const Qt::WindowFlags flags = WindowOf(*form).windowFlags();
   QVERIFY(flags & Qt::WindowTitleHint);
   QVERIFY(flags & Qt::WindowCloseButtonHint);
   QVERIFY(flags & Qt::WindowMinimizeButtonHint);
   QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
   QVERIFY(!(flags & Qt::FramelessWindowHint));
   // The frame stays sizable.
-  QVERIFY(form->minimumSize() != form->maximumSize());
+  QVERIFY(WindowOf(*form).minimumSize() != WindowOf(*form).maximumSize());
 }
 
 void MainWindowTest::closeEndsProgram() {
-  QPointer<Form1> main;
+  std::weak_ptr<Form1> main;
   bool shown = false;
   const int result = RunProgram([&] {
-    main = forms::IfLoaded<Form1>();
-    if (!main || !QTest::qWaitForWindowExposed(main)) return;
-    shown = main->isVisible();
-    Click(main->Command1);
+    main = forms::InstanceOf<Form1>();
+    const auto loaded = main.lock();
+    if (!loaded || !QTest::qWaitForWindowExposed(&WindowOf(*loaded))) return;
+    shown = WindowOf(*loaded).isVisible();
+    Click(loaded->Command1);
   });
   QCOMPARE(result, 0);
   QVERIFY(shown);
-  QVERIFY(main.isNull());
+  QVERIFY(main.expired());
   QVERIFY(!forms::IfLoaded<Form1>());
   for (const QWidget* window : QApplication::topLevelWidgets()) {
     QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));

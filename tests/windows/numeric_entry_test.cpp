@@ -32,11 +32,10 @@ const QStringList kFilteredBoxes{"Text1", "Text2", "Text3"};
 // A fresh, expanded main window with `text` in the named box and the cursor after it.
 forms::TextBox* FocusBoxHolding(Form1& form, const QString& name, const QString& text) {
   Click(form.Command4);
-  auto* box = form.findChild<forms::TextBox*>(name);
-  if (!box) return nullptr;
-  box->SetText(text);
+  auto* box = &form.Named<forms::TextBox>(name.toLatin1().constData());
+  box->SetText(FromQString(text));
   ClickInto(*box);
-  return box->hasFocus() ? box : nullptr;
+  return WidgetOf(*box).hasFocus() ? box : nullptr;
 }
 
 }  // namespace
@@ -96,9 +95,9 @@ void NumericEntryTest::pointJudgedByOwnBox() {
 
   Form1* form = ShowFreshForm1();
   QVERIFY(form);
-  form->Text1.SetText(texts[0]);
-  form->Text2.SetText(texts[1]);
-  form->Text3.SetText(texts[2]);
+  form->Text1.SetText(FromQString(texts[0]));
+  form->Text2.SetText(FromQString(texts[1]));
+  form->Text3.SetText(FromQString(texts[2]));
   forms::TextBox* target = FocusBoxHolding(*form, box, texts[kFilteredBoxes.indexOf(box)]);
   QVERIFY(target);
   Type(QStringLiteral("."));
@@ -178,9 +177,9 @@ void NumericEntryTest::resultBoxesHaveNoFilter() {
   Type(QStringLiteral("12"));
   Press(Qt::Key_Delete);
   QCOMPARE(form->Text4.Text(), QStringLiteral("0"));
-  QVERIFY(form->Text4.hasFocus());
+  QVERIFY(WidgetOf(form->Text4).hasFocus());
   Press(Qt::Key_A, Qt::ControlModifier);
-  QCOMPARE(form->Text4.selectedText(), QStringLiteral("0"));
+  QCOMPARE(WidgetOf<QLineEdit>(form->Text4).selectedText(), QStringLiteral("0"));
 }
 
 QTEST_MAIN(NumericEntryTest)

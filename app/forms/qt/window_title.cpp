@@ -13,7 +13,7 @@
 #include <cstring>
 #endif
 
-namespace forms {
+namespace forms::qt {
 
 void ShowEmptyTitle(QWindow& window) {
   window.setTitle(QString());
@@ -38,4 +38,4 @@ void ShowEmptyTitle(QWindow& window) {
 #endif
 }
 
-}  // namespace forms
+}  // namespace forms::qt

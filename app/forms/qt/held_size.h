@@ -6,7 +6,7 @@
 
 #include <QSize>
 
-namespace forms {
+namespace forms::qt {
 
 // Keeps a window at the size the program last gave it, or the user last dragged it to, against
 // a window system that sends an old size again. A Wayland compositor (sway's wlroots) sends the
@@ -41,4 +41,4 @@ class HeldSize {
   bool own_ = false;
 };
 
-}  // namespace forms
+}  // namespace forms::qt

@@ -6,7 +6,7 @@ class QApplication;
 class QPixmap;
 class QString;
 
-namespace forms {
+namespace forms::qt {
 
 // Gives the application the look its window designs were drawn for: the same style on every
 // desktop, a small sans-serif font whose widths fit the designs, and compact indicators.
@@ -16,4 +16,7 @@ void SetUpLook(QApplication& application);
 // format plugin it has to ask each one whether it reads the file: a tenth of the start-up time.
 QPixmap PngPixmap(const QString& path);
 
-}  // namespace forms
+// One of the program's pictures, by the name a window design gives it.
+QPixmap Picture(const char* name);
+
+}  // namespace forms::qt

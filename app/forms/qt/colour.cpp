@@ -4,7 +4,7 @@
 
 #include <QPalette>
 
-namespace forms {
+namespace forms::qt {
 namespace {
 
 QPalette::ColorRole RoleOfSystemColour(std::uint32_t index) {
@@ -38,4 +38,4 @@ QColor ColourFromValue(std::uint32_t value, const QPalette& palette) {
                 static_cast<int>((value >> 16) & 0xFF));
 }
 
-}  // namespace forms
+}  // namespace forms::qt

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "held_size.h"
 
-namespace forms {
+namespace forms::qt {
 
 std::optional<QSize> HeldSize::Resized(QSize size) {
   if (own_) return std::nullopt;
@@ -13,4 +13,4 @@ std::optional<QSize> HeldSize::Resized(QSize size) {
   return std::nullopt;
 }
 
-}  // namespace forms
+}  // namespace forms::qt

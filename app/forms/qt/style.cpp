@@ -11,7 +11,7 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
-namespace forms {
+namespace forms::qt {
 namespace {
 
 // Fusion leaves 20 pixels before an option's caption; the designs leave about 17.
@@ -67,4 +67,8 @@ QPixmap PngPixmap(const QString& path) {
   return QPixmap::fromImage(reader.read());
 }
 
-}  // namespace forms
+QPixmap Picture(const char* name) {
+  return PngPixmap(QStringLiteral(":/velmara/%1.png").arg(QString::fromUtf8(name)));
+}
+
+}  // namespace forms::qt

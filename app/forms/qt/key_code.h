@@ -10,7 +10,7 @@
 
 class QKeyEvent;
 
-namespace forms {
+namespace forms::qt {
 
 // The 16-bit character code a key produces for a KeyPress handler, or nothing for keys that
 // produce no character (Delete, Tab, arrows, Home, End, page and function keys, modifiers).
@@ -20,4 +20,4 @@ std::optional<std::int16_t> KeyCodeFor(int key, Qt::KeyboardModifiers modifiers,
                                        const QString& text);
 std::optional<std::int16_t> KeyCodeFor(const QKeyEvent& event);
 
-}  // namespace forms
+}  // namespace forms::qt

@@ -11,20 +11,23 @@
 #include "key_code.h"
 #include "style.h"
 
-namespace forms {
+namespace forms::qt {
 namespace {
-constexpr std::uint32_t kWindowBackground = 0x80000005;
+
+void FireClick(const NativeControl& native) {
+  static_cast<const Clickable&>(native.Api()).FireClick();
 }
 
-CommandButton::CommandButton(QWidget* parent) : QPushButton(parent) {
+}  // namespace
+
+CommandButtonWidget::CommandButtonWidget(QWidget* parent)
+    : QPushButton(parent), NativeControl(this) {
   // Enter presses the focused button, as on the platform the design was drawn for.
   setAutoDefault(true);
-  connect(this, &QPushButton::clicked, this, [this] {
-    if (click_) click_();
-  });
+  connect(this, &QPushButton::clicked, this, [this] { FireClick(*this); });
 }
 
-void CommandButton::SetCaption(const QString& caption) {
+void CommandButtonWidget::SetCaption(const QString& caption) {
   setText(caption);
   setAccessibleName(QString(caption).remove(QLatin1Char('&')));
   for (QShortcut* key : furtherAccessKeys_) delete key;
@@ -43,15 +46,10 @@ void CommandButton::SetCaption(const QString& caption) {
   }
 }
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent), backColor_(kWindowBackground) {}
+TextBoxWidget::TextBoxWidget(QWidget* parent) : QLineEdit(parent), NativeControl(this) {}
 
-void TextBox::SetBackColor(std::uint32_t value) {
-  backColor_ = value;
-  ApplyBackColor();
-}
-
-void TextBox::ApplyBackColor() {
-  const QColor colour = ColourFromValue(backColor_, QApplication::palette());
+void TextBoxWidget::ApplyBackColor() {
+  const QColor colour = ColourFromValue(Box().BackColor(), QApplication::palette());
   QPalette p = palette();
   bool changed = false;
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -61,19 +59,19 @@ void TextBox::ApplyBackColor() {
   if (changed) setPalette(p);
 }
 
-void TextBox::changeEvent(QEvent* event) {
+void TextBoxWidget::changeEvent(QEvent* event) {
   // A system colour follows the palette when the desktop's colours change. Qt tells a widget of
   // its own palette so only by a change of its palette, which its own setting also makes.
   if ((event->type() == QEvent::ApplicationPaletteChange ||
        event->type() == QEvent::PaletteChange) &&
-      (backColor_ & kSystemColourFlag)) {
+      (Box().BackColor() & kSystemColourFlag)) {
     ApplyBackColor();
   }
   QLineEdit::changeEvent(event);
 }
 
-void TextBox::keyPressEvent(QKeyEvent* event) {
-  if (keyPress_) {
+void TextBoxWidget::keyPressEvent(QKeyEvent* event) {
+  if (Box().HasKeyPress()) {
     const auto code = KeyCodeFor(*event);
     const QString text = event->text();
     if (!code && !text.isEmpty() && text.front().category() != QChar::Other_Control) {
@@ -97,18 +95,17 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
-std::optional<QString> TextBox::Judged(std::int16_t code, const QString& typed) {
-  std::int16_t keyAscii = code;
-  keyPress_(keyAscii);
+std::optional<QString> TextBoxWidget::Judged(std::int16_t code, const QString& typed) {
+  const std::int16_t keyAscii = Box().FireKeyPress(code);
   if (keyAscii == 0) return std::nullopt;
   if (keyAscii != code) return QString(QChar(static_cast<char16_t>(keyAscii)));
   return typed;
 }
 
-void TextBox::inputMethodEvent(QInputMethodEvent* event) {
+void TextBoxWidget::inputMethodEvent(QInputMethodEvent* event) {
   // Characters composed by an input method are typed characters too: each goes through the
   // KeyPress handler like a key.
-  if (keyPress_ && !event->commitString().isEmpty()) {
+  if (Box().HasKeyPress() && !event->commitString().isEmpty()) {
     bool replaced = false;
     for (const char32_t character : event->commitString().toUcs4()) {
       QString one = QString::fromUcs4(&character, 1);
@@ -137,22 +134,29 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
   QLineEdit::inputMethodEvent(event);
 }
 
-Label::Label(QWidget* parent) : QLabel(parent) {
+LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent), NativeControl(this) {
   setTextFormat(Qt::PlainText);
   setWordWrap(true);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
+void LabelWidget::SetCaption(const QString& caption) {
+  setText(caption);
+  setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+}
+
+OptionButtonWidget::OptionButtonWidget(QWidget* parent)
+    : QRadioButton(parent), NativeControl(this) {
   connect(this, &QRadioButton::toggled, this, [this](bool checked) {
     if (!checked) return;
     MakeTabStopOfGroup();
-    if (click_) click_();
+    FireClick(*this);
   });
 }
 
-void OptionButton::MakeTabStopOfGroup() {
-  for (auto* option : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
+void OptionButtonWidget::MakeTabStopOfGroup() {
+  for (auto* option :
+       parentWidget()->findChildren<OptionButtonWidget*>(Qt::FindDirectChildrenOnly)) {
     option->setFocusPolicy(option == this ? Qt::StrongFocus : Qt::ClickFocus);
   }
 }
@@ -160,7 +164,7 @@ void OptionButton::MakeTabStopOfGroup() {
 // Qt moves the choice to the button that lies in the arrow's direction, and not past the last
 // one; here Down and Right choose the group's next button, Up and Left the one before, going
 // round at the ends, whatever the buttons' places.
-void OptionButton::keyPressEvent(QKeyEvent* event) {
+void OptionButtonWidget::keyPressEvent(QKeyEvent* event) {
   int step = 0;
   switch (event->key()) {
     case Qt::Key_Down:
@@ -175,35 +179,36 @@ void OptionButton::keyPressEvent(QKeyEvent* event) {
       QRadioButton::keyPressEvent(event);
       return;
   }
-  QList<OptionButton*> group;
-  for (auto* option : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly)) {
+  QList<OptionButtonWidget*> group;
+  for (auto* option :
+       parentWidget()->findChildren<OptionButtonWidget*>(Qt::FindDirectChildrenOnly)) {
     if (option == this || option->isEnabled()) group << option;
   }
   const auto count = group.size();
-  OptionButton* next = group[(group.indexOf(this) + step + count) % count];
+  OptionButtonWidget* next = group[(group.indexOf(this) + step + count) % count];
   next->setFocus(Qt::TabFocusReason);
   next->setChecked(true);
 }
 
-CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent) {
-  connect(this, &QCheckBox::toggled, this, [this] {
-    if (click_) click_();
-  });
+CheckBoxWidget::CheckBoxWidget(QWidget* parent) : QCheckBox(parent), NativeControl(this) {
+  connect(this, &QCheckBox::toggled, this, [this] { FireClick(*this); });
 }
 
-Line::Line(QWidget* parent, QPoint from, QPoint to) : QWidget(parent), from_(from), to_(to) {
+LineWidget::LineWidget(QWidget* parent, QPoint from, QPoint to)
+    : QWidget(parent), NativeControl(this), from_(from), to_(to) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Line::paintEvent(QPaintEvent*) {
+void LineWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
   painter.drawLine(from_, to_);
 }
 
-Image::Image(QWidget* parent, const QString& picture) : QLabel(parent) {
-  setPixmap(PngPixmap(picture));
+ImageWidget::ImageWidget(QWidget* parent, const QPixmap& picture)
+    : QLabel(parent), NativeControl(this) {
+  setPixmap(picture);
   setScaledContents(true);
 }
 
-}  // namespace forms
+}  // namespace forms::qt

@@ -8,7 +8,7 @@
 
 class QPalette;
 
-namespace forms {
+namespace forms::qt {
 
 inline constexpr std::uint32_t kSystemColourFlag = 0x80000000;
 
@@ -16,4 +16,4 @@ inline constexpr std::uint32_t kSystemColourFlag = 0x80000000;
 // system colour's index in the low bits) taken from the palette.
 QColor ColourFromValue(std::uint32_t value, const QPalette& palette);
 
-}  // namespace forms
+}  // namespace forms::qt

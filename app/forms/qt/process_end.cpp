@@ -6,7 +6,7 @@
 
 #include <QGuiApplication>
 
-namespace forms {
+namespace forms::qt {
 
 void EndWhereTearDownMayHang(int status) {
   // Qt's Wayland client (6.4) now and then hangs in its tear-down, waiting for its event thread
@@ -16,4 +16,4 @@ void EndWhereTearDownMayHang(int status) {
   if (QGuiApplication::platformName() == QLatin1String("wayland")) std::exit(status);
 }
 
-}  // namespace forms
+}  // namespace forms::qt

@@ -7,8 +7,7 @@
 
 #include <QString>
 
-// Between the windows' texts and the rules' plain strings. Numbers are ASCII, so UTF-8 is only
-// a way to carry whatever a paste left in a box to the rules that refuse it.
+// Between the tests' data columns and the rules' plain strings.
 inline QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

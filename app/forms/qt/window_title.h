@@ -4,10 +4,10 @@
 
 class QWindow;
 
-namespace forms {
+namespace forms::qt {
 
 // Gives a window an empty title for the window system: Qt's X11 platform puts the program's
 // name in place of an empty title, so the window lists would show two windows named alike.
 void ShowEmptyTitle(QWindow& window);
 
-}  // namespace forms
+}  // namespace forms::qt

@@ -4,7 +4,7 @@
 
 #include <QKeyEvent>
 
-namespace forms {
+namespace forms::qt {
 
 std::optional<std::int16_t> KeyCodeFor(int key, Qt::KeyboardModifiers modifiers,
                                        const QString& text) {
@@ -44,4 +44,4 @@ std::optional<std::int16_t> KeyCodeFor(const QKeyEvent& event) {
   return KeyCodeFor(event.key(), event.modifiers(), event.text());
 }
 
-}  // namespace forms
+}  // namespace forms::qt
