@@ -3,7 +3,8 @@
 #include "form.h"
 
 #include <algorithm>
-#include <cassert>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "native.h"
@@ -27,7 +28,11 @@ Control& Form::ControlNamed(const char* name, Kind kind) const {
   const auto found = std::find_if(controls_.begin(), controls_.end(), [&](const auto& control) {
     return control->ControlKind() == kind && std::strcmp(control->Name(), name) == 0;
   });
-  assert(found != controls_.end() && "no control of that name and kind in the design");
+  if (found == controls_.end()) {
+    // A handler names a control its window's design lacks: a fault of the program itself.
+    std::fprintf(stderr, "no control %s of that kind in the design\n", name);
+    std::abort();
+  }
   return **found;
 }
 
