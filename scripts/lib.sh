@@ -15,6 +15,11 @@ VELMARA_TEST_PACKAGES=(xclip libx11-dev locales clang libclang-rt-14-dev desktop
 # What the Wayland desktop suite needs: a headless compositor, its clients for keys, window
 # sizes (read with jq), screenshots and the clipboard, and Qt's Wayland platform plugin.
 VELMARA_WAYLAND_PACKAGES=(sway wtype grim wl-clipboard jq qt6-wayland)
+# What cross-building Velmara.exe and its two downloads (zip and installer) needs.
+VELMARA_WINDOWS_BUILD_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix nsis zip)
+# What the Windows build's tests need besides the X display's tools: Wine with the bitmap fonts
+# of its prefixes, a window manager, and unzip for the zip.
+VELMARA_WINDOWS_PACKAGES=(wine64 wine fonts-wine openbox unzip)
 
 velmara_missing_packages() {
   local package

@@ -2,14 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Drives the real program on a display server from outside, as a user does, mostly by keyboard
-# so that one scenario runs on every driver. Source it with the driver (x11 or wayland) and the
+# so that one scenario runs on every driver. Source it with a driver (x11, wayland, wine) and the
 # program's path. The driver file gives the display: drv_begin, drv_end, drv_main_window,
 # drv_windows, drv_key, drv_type, drv_size, drv_title, drv_focus, drv_refocus, drv_clipboard,
 # drv_set_clipboard, drv_shot, drv_pixel, drv_close, drv_user_height and, on X alone, drv_click.
 # Every check belongs to a named case; dt_finish prints the tally and gives the exit status.
 
-DT_DRIVER=${1:?usage: $0 x11|wayland PATH-TO-VELMARA}
-DT_PROGRAM=${2:?usage: $0 x11|wayland PATH-TO-VELMARA}
+DT_DRIVER=${1:?usage: $0 x11|wayland|wine PATH-TO-VELMARA}
+DT_PROGRAM=${2:?usage: $0 x11|wayland|wine PATH-TO-VELMARA}
 DT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 DT_DESIGN=${VELMARA_DESIGN:-$DT_DIR/../design/controls.tsv}
 DT_SHOTS=${VELMARA_SHOTS:-$PWD}
@@ -56,7 +56,7 @@ dt_case() {
 # false, so that the caller leaves the case's steps out.
 dt_x11_case() {
   dt_end_case
-  if [ "$DT_DRIVER" != x11 ]; then
+  if [ "$DT_DRIVER" != x11 ] && [ "$DT_DRIVER" != wine ]; then
     printf 'x11   %-70s\n' "$1"
     return 1
   fi

@@ -19,6 +19,28 @@ dt_energy_of 5 shift+Tab 10 500
 dt_expect_clipboard "5.55259417 ft/lbs"
 dt_expect_colour Text5 "$DT_GREEN"
 
+# Only another Windows program can keep the clipboard from Copy: an X or Wayland clipboard goes to
+# whoever asks for it last.
+if [ "$DT_DRIVER" = wine ]; then
+  dt_case "energy: Copy with the clipboard held by another program changes nothing; Copy again works"
+  held="(held $RANDOM)"
+  drv_set_clipboard "$held"
+  dt_expect_clipboard "$held"
+  if drv_hold_clipboard; then
+    drv_key space
+    sleep 1
+    dt_running || fail "the program ended"
+    dt_expect_size "$(dt_expanded_size)"
+    dt_expect_colour Text5 "$DT_GREEN"
+    drv_release_clipboard || fail "the holder did not let the clipboard go"
+    dt_expect_clipboard "$held"
+    drv_key space
+    dt_expect_clipboard "5.55259417 ft/lbs"
+  else
+    fail "another program could not hold the clipboard"
+  fi
+fi
+
 dt_case "energy: Clear paints the energy box in the window's face colour"
 drv_key shift+Tab shift+Tab space
 dt_expect_colour Text5 "$(dt_face)"
