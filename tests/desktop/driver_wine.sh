@@ -111,10 +111,23 @@ drv_close() {
 # Resizes window $1 to height $2 from outside, as openbox does for a user who drags its edge.
 drv_user_height() { xdotool windowsize "$1" "$(drv_size "$1" | cut -dx -f1)" "$2" 2>/dev/null; }
 
-# Clicks at a point of window $3, then rests the pointer where drv_main_window put it.
+# A new window may still be moved into its place (the program centres the About window over the
+# main window after showing it): its place is the same twice running.
+drv_placed() {
+  local before
+  before=$(xdotool getwindowgeometry "$1" 2>/dev/null) || return 1
+  sleep 0.1
+  [ "$before" = "$(xdotool getwindowgeometry "$1" 2>/dev/null)" ]
+}
+
+# Clicks at a point of window $3, once it stays in its place, then rests the pointer where
+# drv_main_window put it.
 drv_click() {
+  dt_wait_until 2 drv_placed "$3"
   dt_locate Form1 Label1
-  xdotool mousemove --window "$3" "$1" "$2" click 1 \
+  # A window Wine has just shown and activated loses a click that comes at once.
+  [ "$3" = "$DT_WIN" ] || sleep 0.5
+  xdotool mousemove --sync --window "$3" "$1" "$2" sleep 0.2 click 1 \
     mousemove --window "$DT_WIN" $((DT_X + DT_W / 2)) $((DT_Y + DT_H / 2)) 2>/dev/null
 }
 
