@@ -125,9 +125,7 @@ drv_placed() {
 drv_click() {
   dt_wait_until 2 drv_placed "$3"
   dt_locate Form1 Label1
-  # A window Wine has just shown and activated loses a click that comes at once.
-  [ "$3" = "$DT_WIN" ] || sleep 0.5
-  xdotool mousemove --sync --window "$3" "$1" "$2" sleep 0.2 click 1 \
+  xdotool mousemove --sync --window "$3" "$1" "$2" click 1 \
     mousemove --window "$DT_WIN" $((DT_X + DT_W / 2)) $((DT_Y + DT_H / 2)) 2>/dev/null
 }
 
