@@ -104,7 +104,6 @@ class OptionButton : public Clickable {
  public:
   static constexpr Kind kKind = Kind::OptionButton;
   OptionButton(const char* name, NativeControl& native) : Clickable(kKind, name, native) {}
-  String Caption() const;
   // True once the button is the selected one of its frame; its Click event then runs.
   std::int16_t Value() const;
 };
@@ -113,7 +112,6 @@ class CheckBox : public Clickable {
  public:
   static constexpr Kind kKind = Kind::CheckBox;
   CheckBox(const char* name, NativeControl& native) : Clickable(kKind, name, native) {}
-  String Caption() const;
   // 1 ticked, 0 not; its Click event runs after each toggle.
   std::int16_t Value() const;
 };

@@ -25,6 +25,7 @@ class FormTest : public QObject {
   void pixelsFromTwips();
   void groupTabStop_data();
   void groupTabStop();
+  void visibleFollowsShowAndHide();
   void unloadingStartupFormUnloadsHiddenForm();
   void unloadingOtherFormKeepsEventLoop();
 };
@@ -112,6 +113,21 @@ void FormTest::groupTabStop() {
   }
   QCOMPARE(FocusName(), stop);
   QCOMPARE(form.Named<forms::OptionButton>(stop.toLatin1().constData()).Value(), forms::kTrue);
+}
+
+// Hiding a window keeps it loaded; showing it again brings it back as it was.
+void FormTest::visibleFollowsShowAndHide() {
+  forms::Form form(order_design::kSizable);
+  QVERIFY(!form.Visible());
+  form.SetVisible(true);
+  QVERIFY(QTest::qWaitForWindowExposed(&WindowOf(form)));
+  QVERIFY(form.Visible());
+  form.SetVisible(false);
+  QVERIFY(!form.Visible());
+  QVERIFY(!WindowOf(form).isVisible());
+  form.SetVisible(true);
+  QVERIFY(form.Visible());
+  QVERIFY(QTest::qWaitForWindowExposed(&WindowOf(form)));
 }
 
 // Qt closes the shown windows by itself when the program ends; a loaded window never shown

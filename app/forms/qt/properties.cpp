@@ -37,15 +37,9 @@ void Label::SetCaption(const String& caption) {
   WidgetOf<qt::LabelWidget>(*this).SetCaption(ToQString(caption));
 }
 
-String OptionButton::Caption() const {
-  return FromQString(WidgetOf<qt::OptionButtonWidget>(*this).text());
-}
-
 std::int16_t OptionButton::Value() const {
   return WidgetOf<qt::OptionButtonWidget>(*this).isChecked() ? kTrue : kFalse;
 }
-
-String CheckBox::Caption() const { return FromQString(WidgetOf<qt::CheckBoxWidget>(*this).text()); }
 
 std::int16_t CheckBox::Value() const {
   return WidgetOf<qt::CheckBoxWidget>(*this).isChecked() ? 1 : 0;

@@ -28,10 +28,8 @@ void TextBox::Refresh() {
 String Label::Caption() const { return FromWide(Native().Text()); }
 void Label::SetCaption(const String& caption) { Native().SetText(Wide(caption)); }
 
-String OptionButton::Caption() const { return FromWide(Native().Text()); }
 std::int16_t OptionButton::Value() const { return Native().Checked() ? kTrue : kFalse; }
 
-String CheckBox::Caption() const { return FromWide(Native().Text()); }
 std::int16_t CheckBox::Value() const { return Native().Checked() ? 1 : 0; }
 
 }  // namespace forms
