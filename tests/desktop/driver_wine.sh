@@ -7,6 +7,10 @@
 # a managed window's X window the client area alone, so places and sizes read as on the X driver.
 # Managed by openbox as on a user's desktop: without one keys need forcing and each hide stalls 2 s.
 
+# The X driver's keys, clicks, sizes, pixels and clipboard serve as they are; this file changes
+# the session, the focus and the close.
+# shellcheck source=driver_x11.sh
+source "$DT_DIR/driver_x11.sh"
 # shellcheck source=wine_session.sh
 source "$DT_DIR/wine_session.sh"
 
@@ -47,29 +51,6 @@ drv_end() {
   wine_session_stop
 }
 
-# The pointer rests on the main window over the table text, which has no tooltip to cover a box,
-# as on the X driver, so that a click leaves it where every run has it.
-drv_main_window() {
-  local id
-  id=$(xdotool search --onlyvisible --pid "$DT_PID" --name '^Velmara$' 2>/dev/null | head -n 1)
-  [ -n "$id" ] || return 1
-  dt_locate Form1 Label1
-  xdotool mousemove --window "$id" $((DT_X + DT_W / 2)) $((DT_Y + DT_H / 2)) 2>/dev/null
-  echo "$id"
-}
-
-drv_windows() { xdotool search --onlyvisible --pid "$DT_PID" 2>/dev/null; }
-
-drv_key() { xdotool key --delay 25 -- "$@"; }
-
-drv_type() { xdotool type --delay 25 -- "$1"; }
-
-drv_size() {
-  xwininfo -id "$1" 2>/dev/null | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'
-}
-
-drv_title() { xdotool getwindowname "$1" 2>/dev/null; }
-
 # Moves the X focus to window $1 and waits up to 2 s to see it there; Wine hands the keys of a
 # disabled window to the active one, as Windows does.
 drv_focus() { timeout 2 xdotool windowfocus --sync "$1" 2>/dev/null; }
@@ -78,24 +59,6 @@ drv_focus() { timeout 2 xdotool windowfocus --sync "$1" 2>/dev/null; }
 drv_refocus() { dt_wait_until 3 drv_focused "$1"; }
 
 drv_focused() { [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$1" ]; }
-
-drv_clipboard() { xclip -selection clipboard -o 2>/dev/null; }
-
-drv_set_clipboard() { printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1; }
-
-drv_shot() {
-  import -window "$2" "$DT_SHOTS/desktop_$DT_NAME.$1.png" 2>/dev/null &&
-    echo "$DT_SHOTS/desktop_$DT_NAME.$1.png"
-}
-
-# Prints "r,g,b" of a pixel of window $3 in its own coordinates, nothing for a point outside it
-# (ImageMagick gives a transparent white one there).
-drv_pixel() {
-  local line
-  line=$(import -window "$3" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1)
-  [[ $line =~ \(([0-9]+),([0-9]+),([0-9]+)\) ]] &&
-    echo "${BASH_REMATCH[1]},${BASH_REMATCH[2]},${BASH_REMATCH[3]}"
-}
 
 # Asks a window to close as a window manager does: WM_DELETE_WINDOW, which Wine turns into
 # WM_CLOSE. Wine, as Windows, takes no close from the frame of a window that the About window
@@ -106,27 +69,6 @@ drv_close() {
   else
     "$VELMARA_WM_DELETE" "$1"
   fi
-}
-
-# Resizes window $1 to height $2 from outside, as openbox does for a user who drags its edge.
-drv_user_height() { xdotool windowsize "$1" "$(drv_size "$1" | cut -dx -f1)" "$2" 2>/dev/null; }
-
-# A new window may still be moved into its place (the program centres the About window over the
-# main window after showing it): its place is the same twice running.
-drv_placed() {
-  local before
-  before=$(xdotool getwindowgeometry "$1" 2>/dev/null) || return 1
-  sleep 0.1
-  [ "$before" = "$(xdotool getwindowgeometry "$1" 2>/dev/null)" ]
-}
-
-# Clicks at a point of window $3, once it stays in its place, then rests the pointer where
-# drv_main_window put it.
-drv_click() {
-  dt_wait_until 2 drv_placed "$3"
-  dt_locate Form1 Label1
-  xdotool mousemove --sync --window "$3" "$1" "$2" click 1 \
-    mousemove --window "$DT_WIN" $((DT_X + DT_W / 2)) $((DT_Y + DT_H / 2)) 2>/dev/null
 }
 
 # Another Windows process opens the clipboard and keeps it open until drv_release_clipboard:

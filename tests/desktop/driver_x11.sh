@@ -52,11 +52,12 @@ drv_shot() {
     echo "$DT_SHOTS/desktop_$DT_NAME.$1.png"
 }
 
-# Prints "r,g,b" of a pixel of window $3 in its own coordinates.
+# Prints "r,g,b" of a pixel of window $3 in its own coordinates, nothing for a point outside it
+# (ImageMagick gives a transparent white one there).
 drv_pixel() {
   local line
   line=$(import -window "$3" -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1)
-  [[ $line =~ \(([0-9]+),([0-9]+),([0-9]+) ]] &&
+  [[ $line =~ \(([0-9]+),([0-9]+),([0-9]+)\) ]] &&
     echo "${BASH_REMATCH[1]},${BASH_REMATCH[2]},${BASH_REMATCH[3]}"
 }
 
@@ -67,9 +68,19 @@ drv_close() { "$VELMARA_WM_DELETE" "$1"; }
 # edge.
 drv_user_height() { xdotool windowsize "$1" "$(drv_size "$1" | cut -dx -f1)" "$2" 2>/dev/null; }
 
-# Clicks at a point of window $3, then rests the pointer where drv_main_window put it.
+# A new window may still be moving into its place: its place is the same twice running.
+drv_placed() {
+  local before
+  before=$(xdotool getwindowgeometry "$1" 2>/dev/null) || return 1
+  sleep 0.1
+  [ "$before" = "$(xdotool getwindowgeometry "$1" 2>/dev/null)" ]
+}
+
+# Clicks at a point of window $3, once it stays in its place, then rests the pointer where
+# drv_main_window put it.
 drv_click() {
+  dt_wait_until 2 drv_placed "$3"
   dt_locate Form1 Label1
-  xdotool mousemove --window "$3" "$1" "$2" click 1 \
+  xdotool mousemove --sync --window "$3" "$1" "$2" click 1 \
     mousemove --window "$DT_WIN" $((DT_X + DT_W / 2)) $((DT_Y + DT_H / 2)) 2>/dev/null
 }
