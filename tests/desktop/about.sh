@@ -98,10 +98,23 @@ if dt_x11_case "about: a click on the disabled main window leaves the About wind
   dt_expect_state expanded
 fi
 
-# Under Wine, with other tests running beside it, this click is lost in about one run of five:
-# the cause is not found yet, so the Wine driver leaves the case out.
-if [ "$DT_DRIVER" != wine ] && dt_x11_case "about: a click on OK closes it"; then
+if dt_x11_case "about: a click on OK closes it"; then
   open_about
+  dt_click About.Command1
+  expect_gone "A click on OK"
+  dt_expect_state expanded
+fi
+
+# The user cannot move a Windows window without a title bar: moved from outside, it goes back
+# over the middle of the main window. The same mends the place that Wine now and then records
+# wrongly for a window that openbox is still framing, where clicks would miss OK.
+if [ "$DT_DRIVER" = wine ]; then
+  dt_case "about: moved by the window manager, it goes back to its place and takes a click on OK"
+  open_about
+  opened=$(drv_place "$DT_ABOUT")
+  drv_move "$DT_ABOUT" 0 0
+  dt_wait_until 3 eval '[ "$(drv_place "$DT_ABOUT")" = "$opened" ]' ||
+    dt_check_eq "place of the About window" "$opened" "$(drv_place "$DT_ABOUT")"
   dt_click About.Command1
   expect_gone "A click on OK"
   dt_expect_state expanded

@@ -5,7 +5,8 @@
 # so that one scenario runs on every driver. Source it with a driver (x11, wayland, wine) and the
 # program's path. The driver file gives the display: drv_begin, drv_end, drv_main_window,
 # drv_windows, drv_key, drv_type, drv_size, drv_title, drv_focus, drv_refocus, drv_clipboard,
-# drv_set_clipboard, drv_shot, drv_pixel, drv_close, drv_user_height and, on X alone, drv_click.
+# drv_set_clipboard, drv_shot, drv_pixel, drv_close, drv_user_height and, on X alone, drv_click,
+# drv_place and drv_move.
 # Every check belongs to a named case; dt_finish prints the tally and gives the exit status.
 
 DT_DRIVER=${1:?usage: $0 x11|wayland|wine PATH-TO-VELMARA}

@@ -16,6 +16,8 @@ namespace {
 constexpr const wchar_t* kFormClass = L"VelmaraForm";
 constexpr UINT kRestore = WM_APP + 1;
 constexpr UINT kActivateAnother = WM_APP + 2;
+constexpr UINT kRecentre = WM_APP + 3;
+constexpr int kMostRecentred = 3;
 
 std::vector<NativeForm*>& Registry() {
   static std::vector<NativeForm*> forms;
@@ -147,17 +149,25 @@ int NativeForm::ClientHeight() const {
   return client.bottom;
 }
 
-void NativeForm::Show() {
+bool NativeForm::Recentre() {
   HWND owner = GetWindow(hwnd_, GW_OWNER);
-  if (owner && !IsWindowVisible(hwnd_)) {
-    // A later window opens over the middle of the window it belongs to.
-    RECT over;
-    RECT own;
-    GetWindowRect(owner, &over);
-    GetWindowRect(hwnd_, &own);
-    const int x = over.left + ((over.right - over.left) - (own.right - own.left)) / 2;
-    const int y = over.top + ((over.bottom - over.top) - (own.bottom - own.top)) / 2;
-    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!owner) return false;
+  RECT over;
+  RECT own;
+  GetWindowRect(owner, &over);
+  GetWindowRect(hwnd_, &own);
+  const int x = over.left + ((over.right - over.left) - (own.right - own.left)) / 2;
+  const int y = over.top + ((over.bottom - over.top) - (own.bottom - own.top)) / 2;
+  if (x == own.left && y == own.top) return false;
+  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+void NativeForm::Show() {
+  // A later window opens over the middle of the window it belongs to.
+  if (!IsWindowVisible(hwnd_)) {
+    Recentre();
+    recentred_ = 0;
   }
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   SetForegroundWindow(hwnd_);
@@ -265,6 +275,19 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return MA_NOACTIVATEANDEAT;
       }
       break;
+    case WM_MOVE:
+      // The user cannot move a window without a title bar; moved by the system, it goes back
+      // over the middle of its owner, a few times at most so as not to fight a window manager.
+      if (design_.border == BorderStyle::FixedNoTitle && IsWindowVisible(hwnd_) &&
+          recentred_ < kMostRecentred)
+        PostMessageW(hwnd_, kRecentre, 0, 0);
+      break;
+    case kRecentre:
+      // Wine under a reparenting window manager may take a new window's place from the corner
+      // of a frame not yet placed, and then reads the clicks on it as falling beside it; asked
+      // to put the window back, the window manager gives Wine its true place again.
+      if (Recentre()) ++recentred_;
+      return 0;
     case WM_SYSCOMMAND:
       // The window has no maximise button; a window manager may offer maximising anyway.
       if ((wParam & 0xFFF0) == SC_MAXIMIZE) return 0;

@@ -56,6 +56,9 @@ class NativeForm {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Coloured(HDC dc, HWND control);
   void Paint();
+  // Moves a window that belongs to another over the middle of its owner; false when it is there
+  // already.
+  bool Recentre();
   void SetDpi(UINT dpi);
   void ActivateAnother() const;
 
@@ -70,6 +73,7 @@ class NativeForm {
   bool closing_ = false;
   bool ownResize_ = false;
   bool enabled_ = true;
+  int recentred_ = 0;
   std::vector<HICON> icons_;
   std::vector<std::unique_ptr<NativeControl>> controls_;
 };
