@@ -41,6 +41,8 @@ dt_locate Form2 Image1
 picture=$(drv_pixel $((DT_X + DT_W / 2 + 3 * DT_SCALE)) $((DT_Y + DT_H / 2 + 3 * DT_SCALE)) "$DT_ABOUT")
 face=$(drv_pixel $((DT_X - 4 * DT_SCALE)) $((DT_Y + DT_H / 2)) "$DT_ABOUT")
 [ -n "$picture" ] && [ "$picture" != "$face" ] || fail "no picture in the About window: [$picture] on [$face]"
+[ "$DT_DRIVER" = wine ] && ! drv_accessible_names | grep -q $'\tVelmara icon$' &&
+  fail "a screen reader does not hear the picture's name"
 # X11 carries the empty title as it is; Qt on Wayland has no way to send one.
 [ "$DT_DRIVER" = x11 ] && dt_check_eq "title of the About window" "" "$(drv_title "$DT_ABOUT")"
 

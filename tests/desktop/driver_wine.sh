@@ -71,6 +71,16 @@ drv_close() {
   fi
 }
 
+# Prints "role<TAB>name" for each control of the program's shown windows, as a screen reader
+# reads them: VELMARA_READ_ACCESSIBLE names read_accessible.exe.
+drv_accessible_names() {
+  [ -r "${VELMARA_READ_ACCESSIBLE:-}" ] || {
+    echo "VELMARA_READ_ACCESSIBLE names no read_accessible.exe" >&2
+    return 1
+  }
+  "$WINE_SESSION_WINE" "$VELMARA_READ_ACCESSIBLE" 2>>"$DT_LOG"
+}
+
 # Another Windows process opens the clipboard and keeps it open until drv_release_clipboard:
 # VELMARA_HOLD_CLIPBOARD names hold_clipboard.exe, which says "held" once it has it and lets go
 # when its input closes.

@@ -28,7 +28,7 @@ grep -Eq '^Subsystem[[:space:]]+00000002' <<<"$headers" || fail "the subsystem i
 
 # Only DLLs that every Windows has: the compiler's run-time libraries are linked in.
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '[:lower:]' '[:upper:]' | sort)
-allowed="COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL USER32.DLL"
+allowed="COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL OLEACC.DLL OLEAUT32.DLL USER32.DLL"
 [ -n "$imports" ] || fail "no imports read"
 for dll in $imports; do
   case " $allowed " in

@@ -3,6 +3,8 @@
 // The program's connection to Windows: the common controls, the message loop, later tasks.
 #include "forms/application.h"
 
+#include <objbase.h>
+
 #include <deque>
 
 #include "colours.h"
@@ -63,13 +65,21 @@ bool IsDialogKey(const MSG& message) {
 class NativeApplication {
  public:
   NativeApplication() {
+    // The accessible objects that screen readers ask the windows for travel by COM.
+    com_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     TaskWindow();
   }
   NativeApplication(const NativeApplication&) = delete;
   NativeApplication& operator=(const NativeApplication&) = delete;
-  ~NativeApplication() { win32::ReleaseBrushes(); }
+  ~NativeApplication() {
+    win32::ReleaseBrushes();
+    if (com_) CoUninitialize();
+  }
+
+ private:
+  bool com_ = false;
 };
 
 void NativeApplicationDeleter::operator()(NativeApplication* native) const { delete native; }

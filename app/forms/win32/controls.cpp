@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "accessible.h"
 #include "colours.h"
 #include "dpi.h"
 #include "text.h"
@@ -301,6 +302,13 @@ LRESULT CALLBACK NativeControl::Subclassed(HWND hwnd, UINT message, WPARAM wPara
         const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
         control.UnderlineAccessKeys();
         return result;
+      }
+      break;
+    case WM_GETOBJECT:
+      if (control.row_.extras.accessibleName && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        if (const LRESULT named = win32::NamedAccessibleObject(
+                hwnd, win32::WideFromUtf8(control.row_.extras.accessibleName), wParam))
+          return named;
       }
       break;
     case WM_NCDESTROY:
