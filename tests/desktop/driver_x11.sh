@@ -68,8 +68,8 @@ drv_close() { "$VELMARA_WM_DELETE" "$1"; }
 # edge.
 drv_user_height() { xdotool windowsize "$1" "$(drv_size "$1" | cut -dx -f1)" "$2" 2>/dev/null; }
 
-# The place of window $1 on the screen, "x,y", and a move there from outside, as a window
-# manager makes.
+# The place of window $1 on the screen, "x,y"; drv_move puts window $1 at $2,$3 from outside, as
+# a window manager does.
 drv_place() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Position:/ {print $2}'; }
 drv_move() { xdotool windowmove "$1" "$2" "$3" 2>/dev/null; }
 
