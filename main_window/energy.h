@@ -9,16 +9,17 @@
 #include <string>
 #include <string_view>
 
+#include "forms/colour.h"
 #include "variant.h"
 
 namespace velmara {
 
-// Colours as 24-bit blue-green-red values, or a system colour (high bit set, index below).
+// The bands' colours as 24-bit blue-green-red values, and the desktop's colours the boxes take.
 inline constexpr std::uint32_t kGreen = 65280;
 inline constexpr std::uint32_t kYellow = 65535;
 inline constexpr std::uint32_t kRed = 255;
-inline constexpr std::uint32_t kMenuColour = 0x80000004;
-inline constexpr std::uint32_t kButtonFace = 0x8000000F;
+inline constexpr std::uint32_t kMenuColour = forms::ColourValue(forms::SystemColour::Menu);
+inline constexpr std::uint32_t kButtonFace = forms::ColourValue(forms::SystemColour::ButtonFace);
 
 // The captions and divisor of one unit system of the energy panel.
 struct UnitSystem {

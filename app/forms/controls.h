@@ -5,12 +5,16 @@
 #include <cstdint>
 #include <functional>
 
+#include <memory>
+
+#include "colour.h"
 #include "design.h"
 #include "text.h"
 
 // The control kinds of a window design, with the properties and events the windows' handlers
-// use. Each platform's home of the forms layer gives every control a native counterpart and
-// defines the properties on it. Truth values follow the design: True is -1, False is 0.
+// use. Each platform's home of the forms layer gives every control a native counterpart; the
+// properties reach it through the calls of native.h. Truth values follow the design: True is -1,
+// False is 0.
 namespace forms {
 
 inline constexpr std::int16_t kTrue = -1;
@@ -28,18 +32,24 @@ class Control {
   Control& operator=(const Control&) = delete;
   virtual ~Control() = default;
 
-  const char* Name() const { return name_; }
-  Kind ControlKind() const { return kind_; }
-  NativeControl& Native() const { return native_; }
+  const char* Name() const { return row_.name; }
+  Kind ControlKind() const { return row_.kind; }
+  const ControlDesign& Row() const { return row_; }
+  NativeControl& Native() const { return *native_; }
+  // Joins the control to its platform side, once, as its window is built.
+  void Attach(NativeControl& native) { native_ = &native; }
+  // The caption shown now: a box has none, its text is the user's.
+  const String& ShownCaption() const { return caption_; }
 
  protected:
-  Control(Kind kind, const char* name, NativeControl& native)
-      : kind_(kind), name_(name), native_(native) {}
+  explicit Control(const ControlDesign& row);
+  // Shows a new caption, with the access keys and the name a screen reader says that follow it.
+  void Recaption(const String& caption);
 
  private:
-  Kind kind_;
-  const char* name_;
-  NativeControl& native_;
+  const ControlDesign& row_;
+  NativeControl* native_ = nullptr;
+  String caption_;
 };
 
 // A button, an option button or a check box: its Click event, fired by the platform.
@@ -60,8 +70,8 @@ class Clickable : public Control {
 class CommandButton : public Clickable {
  public:
   static constexpr Kind kKind = Kind::CommandButton;
-  CommandButton(const char* name, NativeControl& native) : Clickable(kKind, name, native) {}
-  String Caption() const;
+  explicit CommandButton(const ControlDesign& row) : Clickable(row) {}
+  String Caption() const { return ShownCaption(); }
   // Every letter marked with "&" is an access key: Alt with it presses the button, or, where
   // another control's caption marks the same letter, moves the focus between them.
   void SetCaption(const String& caption);
@@ -70,7 +80,7 @@ class CommandButton : public Clickable {
 class TextBox : public Control {
  public:
   static constexpr Kind kKind = Kind::TextBox;
-  TextBox(const char* name, NativeControl& native) : Control(kKind, name, native) {}
+  explicit TextBox(const ControlDesign& row);
   String Text() const;
   void SetText(const String& text);
   std::uint32_t BackColor() const { return backColor_; }
@@ -88,22 +98,22 @@ class TextBox : public Control {
   }
 
  private:
-  std::uint32_t backColor_ = 0x80000005;  // the window background system colour
+  std::uint32_t backColor_ = ColourValue(SystemColour::WindowBackground);
   KeyPressHandler keyPress_;
 };
 
 class Label : public Control {
  public:
   static constexpr Kind kKind = Kind::Label;
-  Label(const char* name, NativeControl& native) : Control(kKind, name, native) {}
-  String Caption() const;
+  explicit Label(const ControlDesign& row) : Control(row) {}
+  String Caption() const { return ShownCaption(); }
   void SetCaption(const String& caption);
 };
 
 class OptionButton : public Clickable {
  public:
   static constexpr Kind kKind = Kind::OptionButton;
-  OptionButton(const char* name, NativeControl& native) : Clickable(kKind, name, native) {}
+  explicit OptionButton(const ControlDesign& row) : Clickable(row) {}
   // True once the button is the selected one of its frame; its Click event then runs.
   std::int16_t Value() const;
 };
@@ -111,7 +121,7 @@ class OptionButton : public Clickable {
 class CheckBox : public Clickable {
  public:
   static constexpr Kind kKind = Kind::CheckBox;
-  CheckBox(const char* name, NativeControl& native) : Clickable(kKind, name, native) {}
+  explicit CheckBox(const ControlDesign& row) : Clickable(row) {}
   // 1 ticked, 0 not; its Click event runs after each toggle.
   std::int16_t Value() const;
 };
@@ -119,19 +129,22 @@ class CheckBox : public Clickable {
 class Frame : public Control {
  public:
   static constexpr Kind kKind = Kind::Frame;
-  Frame(const char* name, NativeControl& native) : Control(kKind, name, native) {}
+  explicit Frame(const ControlDesign& row) : Control(row) {}
 };
 
 class Line : public Control {
  public:
   static constexpr Kind kKind = Kind::Line;
-  Line(const char* name, NativeControl& native) : Control(kKind, name, native) {}
+  explicit Line(const ControlDesign& row) : Control(row) {}
 };
 
 class Image : public Control {
  public:
   static constexpr Kind kKind = Kind::Image;
-  Image(const char* name, NativeControl& native) : Control(kKind, name, native) {}
+  explicit Image(const ControlDesign& row) : Control(row) {}
 };
+
+// The control object for a row of a design, of the row's kind.
+std::unique_ptr<Control> MakeControl(const ControlDesign& row);
 
 }  // namespace forms

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "controls.h"
 #include "design.h"
+#include "keyboard.h"
+#include "twips.h"
 
 namespace forms {
 
@@ -49,13 +52,27 @@ class Form {
 
   NativeForm& Native() const { return *native_; }
 
+  // The keys the window's home hands over. Each gives whether the key did something.
+  bool TabKey(bool backwards);
+  // An arrow key while an option button has the keyboard.
+  bool ArrowKey(keyboard::Arrow arrow);
+  // Alt with a letter; nothing while the window is disabled.
+  bool AccessKey(char16_t letter);
+  // The control the window's keyboard starts on, if one takes it.
+  Control* FirstTabStop() const;
+
  protected:
   // Runs whenever the window goes away, by Unload or by the window system's close request.
   virtual void Form_Unload() {}
 
  private:
   Control& ControlNamed(const char* name, Kind kind) const;
+  // The controls as the keyboard rules read them now.
+  std::vector<keyboard::ControlState> KeyboardStates() const;
+  std::optional<std::size_t> Focused() const;
+  void FocusFromKey(std::size_t control);
 
+  const FormDesign& design_;
   std::vector<std::unique_ptr<Control>> controls_;
   std::unique_ptr<NativeForm, NativeFormDeleter> native_;
   bool unloading_ = false;
@@ -101,9 +118,5 @@ int Run() {
   form.SetVisible(true);
   return RunEventLoop();
 }
-
-// A design length in pixels at `dpi` dots per inch (15 twips to a pixel at the standard 96),
-// rounded to the nearest pixel.
-int PixelsFromTwips(int twips, int dpi = 96);
 
 }  // namespace forms

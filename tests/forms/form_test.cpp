@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <array>
+
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
@@ -12,19 +14,21 @@
 #include "order_design.h"
 #include "test_support.h"
 
-// A window built from a design table: twips in pixels, the Tab stop of an option group, and
-// unloading: the start-up window takes a window that was never shown with it, another window
-// goes alone. Places, captions, the focus order and the end of the program with a window open
-// are held by the window tests on the program's own windows.
+// A window built from a design table: the Tab stop of an option group, the access keys and
+// names read out as the window's rules give them, and unloading: the start-up window takes a
+// window that was never shown with it, another window goes alone. Places, captions, the focus order
+// and the end of the program with a window open are held by the window tests on the program's own
+// windows.
 class FormTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
   void initTestCase();
-  void pixelsFromTwips_data();
-  void pixelsFromTwips();
   void groupTabStop_data();
   void groupTabStop();
+  void accessKeys_data();
+  void accessKeys();
+  void accessibleNames();
   void visibleFollowsShowAndHide();
   void unloadingStartupFormUnloadsHiddenForm();
   void unloadingOtherFormKeepsEventLoop();
@@ -33,32 +37,6 @@ class FormTest : public QObject {
 using namespace test_support;
 
 void FormTest::initTestCase() { forms::qt::SetUpLook(*qApp); }
-
-void FormTest::pixelsFromTwips_data() {
-  QTest::addColumn<int>("twips");
-  QTest::addColumn<int>("dpi");
-  QTest::addColumn<int>("pixels");
-  QTest::newRow("zero") << 0 << 96 << 0;
-  QTest::newRow("7 rounds down") << 7 << 96 << 0;
-  QTest::newRow("8 rounds up") << 8 << 96 << 1;
-  QTest::newRow("one pixel") << 15 << 96 << 1;
-  QTest::newRow("23 rounds up") << 23 << 96 << 2;
-  QTest::newRow("2860 rounds up") << 2860 << 96 << 191;
-  QTest::newRow("-7 rounds to zero") << -7 << 96 << 0;
-  QTest::newRow("-8 rounds away") << -8 << 96 << -1;
-  QTest::newRow("-300") << -300 << 96 << -20;
-  QTest::newRow("120 DPI: 12 twips a pixel") << 5385 << 120 << 449;
-  QTest::newRow("120 DPI: a half rounds up") << 6 << 120 << 1;
-  QTest::newRow("120 DPI: 5 rounds down") << 5 << 120 << 0;
-  QTest::newRow("144 DPI: 10 twips a pixel") << 3780 << 144 << 378;
-}
-
-void FormTest::pixelsFromTwips() {
-  QFETCH(int, twips);
-  QFETCH(int, dpi);
-  QFETCH(int, pixels);
-  QCOMPARE(forms::PixelsFromTwips(twips, dpi), pixels);
-}
 
 void FormTest::groupTabStop_data() {
   QTest::addColumn<QString>("start");
@@ -113,6 +91,99 @@ void FormTest::groupTabStop() {
   }
   QCOMPARE(FocusName(), stop);
   QCOMPARE(form.Named<forms::OptionButton>(stop.toLatin1().constData()).Value(), forms::kTrue);
+}
+
+namespace {
+
+using forms::ControlDesign;
+using Kind = forms::Kind;
+
+// Captions with several marks, a shared mark, a plain "&" and a label's mark, and a label the
+// design names.
+// clang-format off
+const auto kKeyControls = std::to_array<ControlDesign>({
+  // name        kind                 container caption           left  top   width height tab
+  {"Calc",       Kind::CommandButton, nullptr,  "&C&alculate",    120,  120,  1200, 375,   0},
+  {"Close",      Kind::CommandButton, nullptr,  "&Close",         1440, 120,  1200, 375,   1},
+  {"Salt",       Kind::CommandButton, nullptr,  "Salt && Pepper", 120,  600,  1500, 375,   2},
+  {"NoteLabel",  Kind::Label,         nullptr,  "&Notes",         120,  1100, 600,  255,   3},
+  {"Notes",      Kind::TextBox,       nullptr,  "",               720,  1100, 1200, 285,   4},
+  {"Unit",       Kind::Label,         nullptr,  "grains",         2000, 1100, 600,  255,   5,
+   {.accessibleName = "Mass unit"}},
+});
+// clang-format on
+
+const forms::FormDesign kKeys{
+    .name = "Keys",
+    .caption = "Keys",
+    .border = forms::BorderStyle::Sizable,
+    .clientWidth = 3000,
+    .clientHeight = 1800,
+    .icon = nullptr,
+    .controls = kKeyControls,
+};
+
+}  // namespace
+
+void FormTest::accessKeys_data() {
+  QTest::addColumn<QString>("start");
+  QTest::addColumn<QList<int>>("letters");
+  QTest::addColumn<QString>("focus");
+  QTest::addColumn<QString>("clicked");
+  QTest::newRow("a button's second mark presses it") << "Notes" << QList<int>{Qt::Key_A} << "Notes"
+                                                     << "Calc";
+  QTest::newRow("a shared mark moves the keyboard, presses nothing")
+      << "Notes" << QList<int>{Qt::Key_C} << "Calc"
+      << "";
+  QTest::newRow("a shared mark again: the next one")
+      << "Notes" << QList<int>{Qt::Key_C, Qt::Key_C} << "Close"
+      << "";
+  QTest::newRow("a shared mark round to the first")
+      << "Notes" << QList<int>{Qt::Key_C, Qt::Key_C, Qt::Key_C} << "Calc"
+      << "";
+  QTest::newRow("a label's mark: the box after it") << "Calc" << QList<int>{Qt::Key_N} << "Notes"
+                                                    << "";
+  QTest::newRow("&& marks nothing") << "Notes" << QList<int>{Qt::Key_P} << "Notes"
+                                    << "";
+}
+
+void FormTest::accessKeys() {
+  QFETCH(QString, start);
+  QFETCH(QList<int>, letters);
+  QFETCH(QString, focus);
+  QFETCH(QString, clicked);
+
+  forms::Form form(kKeys);
+  QStringList clicks;
+  for (const char* name : {"Calc", "Close", "Salt"}) {
+    form.Named<forms::CommandButton>(name).OnClick(
+        [&clicks, name] { clicks << QString::fromLatin1(name); });
+  }
+  form.SetVisible(true);
+  QVERIFY(QTest::qWaitForWindowActive(&WindowOf(form)));
+  WindowOf(form).findChild<QWidget*>(start)->setFocus(Qt::OtherFocusReason);
+  for (const int letter : letters) Press(static_cast<Qt::Key>(letter), Qt::AltModifier);
+  // A pressed button shows itself down for a moment before its Click runs.
+  QTest::qWait(300);
+  QCOMPARE(FocusName(), focus);
+  QCOMPARE(clicks.join(QLatin1Char(' ')), clicked);
+}
+
+// The name a screen reader says: the caption without its marks, "&&" as "&", and the design's
+// own name even after the program changes the caption.
+void FormTest::accessibleNames() {
+  forms::Form form(kKeys);
+  QCOMPARE(WidgetOf(form.Named<forms::CommandButton>("Calc")).accessibleName(),
+           QStringLiteral("Calculate"));
+  QCOMPARE(WidgetOf(form.Named<forms::CommandButton>("Salt")).accessibleName(),
+           QStringLiteral("Salt & Pepper"));
+  auto& calc = form.Named<forms::CommandButton>("Calc");
+  calc.SetCaption(u"Re&do && go");
+  QCOMPARE(WidgetOf(calc).accessibleName(), QStringLiteral("Redo & go"));
+  auto& unit = form.Named<forms::Label>("Unit");
+  unit.SetCaption(u"grams");
+  QCOMPARE(WidgetOf(unit).accessibleName(), QStringLiteral("Mass unit"));
+  QCOMPARE(ToQString(unit.Caption()), QStringLiteral("grams"));
 }
 
 // Hiding a window keeps it loaded; showing it again brings it back as it was.

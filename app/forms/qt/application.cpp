@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/application.h"
-
 #include <QApplication>
 
+#include "forms/native.h"
 #include "process_end.h"
 #include "style.h"
 
@@ -24,14 +23,15 @@ class NativeApplication {
   QApplication application_;
 };
 
-void NativeApplicationDeleter::operator()(NativeApplication* native) const { delete native; }
+namespace native {
 
-Application::Application(char** argv, const char* name, const char* version)
-    : native_(new NativeApplication(argv, name, version)) {}
-
-int Application::Ended(int status) {
-  qt::EndWhereTearDownMayHang(status);
-  return status;
+NativeApplication* OpenApplication(char** argv, const char* name, const char* version) {
+  return new NativeApplication(argv, name, version);
 }
 
+void Ending(NativeApplication&, int status) { qt::EndWhereTearDownMayHang(status); }
+
+void CloseApplication(NativeApplication* application) { delete application; }
+
+}  // namespace native
 }  // namespace forms

@@ -2,40 +2,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colour.h"
 
-#include <QPalette>
-
 namespace forms::qt {
-namespace {
 
-QPalette::ColorRole RoleOfSystemColour(std::uint32_t index) {
-  switch (index) {
-    case 4:   // menu
-    case 15:  // button face
+QPalette::ColorRole RoleOf(SystemColour colour) {
+  switch (colour) {
+    case SystemColour::Menu:
+    case SystemColour::ButtonFace:
       return QPalette::Button;
-    case 5:  // window background
+    case SystemColour::WindowBackground:
       return QPalette::Base;
-    case 7:  // menu text
-    case 8:  // window text
+    case SystemColour::MenuText:
+    case SystemColour::WindowText:
       return QPalette::Text;
-    case 13:  // highlight
+    case SystemColour::Highlight:
       return QPalette::Highlight;
-    case 14:  // highlighted text
+    case SystemColour::HighlightText:
       return QPalette::HighlightedText;
-    case 18:  // button text
+    case SystemColour::ButtonText:
       return QPalette::ButtonText;
-    default:
-      return QPalette::Window;
   }
+  return QPalette::Button;
 }
 
-}  // namespace
-
 QColor ColourFromValue(std::uint32_t value, const QPalette& palette) {
-  if (value & kSystemColourFlag) {
-    return palette.color(QPalette::Active, RoleOfSystemColour(value & 0xFF));
-  }
-  return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                static_cast<int>((value >> 16) & 0xFF));
+  if (const auto system = SystemColourOf(value))
+    return palette.color(QPalette::Active, RoleOf(*system));
+  const Rgb rgb = RgbOf(value);
+  return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 }  // namespace forms::qt

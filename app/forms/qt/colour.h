@@ -5,15 +5,16 @@
 #include <cstdint>
 
 #include <QColor>
+#include <QPalette>
 
-class QPalette;
+#include "forms/colour.h"
 
 namespace forms::qt {
 
-inline constexpr std::uint32_t kSystemColourFlag = 0x80000000;
+// The palette's colour that stands for a desktop colour of the designs.
+QPalette::ColorRole RoleOf(SystemColour colour);
 
-// A colour value of a design: 24-bit blue-green-red, or a system colour (high bit set, the
-// system colour's index in the low bits) taken from the palette.
+// A colour value of a design: 24-bit blue-green-red, or a desktop colour taken from the palette.
 QColor ColourFromValue(std::uint32_t value, const QPalette& palette);
 
 }  // namespace forms::qt

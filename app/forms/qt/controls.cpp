@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QPainter>
 
 #include "colour.h"
 #include "key_code.h"
-#include "style.h"
+#include "keys.h"
+#include "window.h"
 
 namespace forms::qt {
 namespace {
@@ -29,21 +29,8 @@ CommandButtonWidget::CommandButtonWidget(QWidget* parent)
 
 void CommandButtonWidget::SetCaption(const QString& caption) {
   setText(caption);
-  setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-  for (QShortcut* key : furtherAccessKeys_) delete key;
-  furtherAccessKeys_.clear();
-  bool first = true;
-  for (qsizetype i = caption.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < caption.size();
-       i = caption.indexOf(QLatin1Char('&'), i + 2)) {
-    if (caption[i + 1] == QLatin1Char('&')) continue;  // "&&" is a plain "&"
-    if (first) {
-      first = false;
-      continue;
-    }
-    auto* key = new QShortcut(QKeySequence(QStringLiteral("Alt+") + caption[i + 1]), this);
-    connect(key, &QShortcut::activated, this, [this] { animateClick(); });
-    furtherAccessKeys_.push_back(key);
-  }
+  // Qt would take the first marked letter as a shortcut of its own.
+  setShortcut(QKeySequence());
 }
 
 TextBoxWidget::TextBoxWidget(QWidget* parent) : QLineEdit(parent), NativeControl(this) {}
@@ -64,19 +51,23 @@ void TextBoxWidget::changeEvent(QEvent* event) {
   // its own palette so only by a change of its palette, which its own setting also makes.
   if ((event->type() == QEvent::ApplicationPaletteChange ||
        event->type() == QEvent::PaletteChange) &&
-      (Box().BackColor() & kSystemColourFlag)) {
+      SystemColourOf(Box().BackColor())) {
     ApplyBackColor();
   }
   QLineEdit::changeEvent(event);
 }
 
 void TextBoxWidget::keyPressEvent(QKeyEvent* event) {
+  // Alt with a letter is an access key, never typed: the window answers it.
+  if (AccessLetterOf(*event)) {
+    event->ignore();
+    return;
+  }
   if (Box().HasKeyPress()) {
     const auto code = KeyCodeFor(*event);
     const QString text = event->text();
     if (!code && !text.isEmpty() && text.front().category() != QChar::Other_Control) {
-      // A character without a key code (Alt with a letter is an access key) never enters the
-      // box past its KeyPress handler.
+      // A character without a key code never enters the box past its KeyPress handler.
       event->ignore();
       return;
     }
@@ -140,69 +131,22 @@ LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent), NativeControl(this) 
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void LabelWidget::SetCaption(const QString& caption) {
-  setText(caption);
-  setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-}
-
 OptionButtonWidget::OptionButtonWidget(QWidget* parent)
     : QRadioButton(parent), NativeControl(this) {
   connect(this, &QRadioButton::toggled, this, [this](bool checked) {
-    if (!checked) return;
-    MakeTabStopOfGroup();
-    FireClick(*this);
+    if (checked) FireClick(*this);
   });
 }
 
-void OptionButtonWidget::MakeTabStopOfGroup() {
-  for (auto* option :
-       parentWidget()->findChildren<OptionButtonWidget*>(Qt::FindDirectChildrenOnly)) {
-    option->setFocusPolicy(option == this ? Qt::StrongFocus : Qt::ClickFocus);
-  }
-}
-
 // Qt moves the choice to the button that lies in the arrow's direction, and not past the last
-// one; here Down and Right choose the group's next button, Up and Left the one before, going
-// round at the ends, whatever the buttons' places.
+// one; the window's rule steps through the group in its order instead.
 void OptionButtonWidget::keyPressEvent(QKeyEvent* event) {
-  int step = 0;
-  switch (event->key()) {
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-      step = 1;
-      break;
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-      step = -1;
-      break;
-    default:
-      QRadioButton::keyPressEvent(event);
-      return;
-  }
-  QList<OptionButtonWidget*> group;
-  for (auto* option :
-       parentWidget()->findChildren<OptionButtonWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (option == this || option->isEnabled()) group << option;
-  }
-  const auto count = group.size();
-  OptionButtonWidget* next = group[(group.indexOf(this) + step + count) % count];
-  next->setFocus(Qt::TabFocusReason);
-  next->setChecked(true);
+  const auto arrow = ArrowOf(event->key());
+  if (!arrow || !FormOf(*this).Api().ArrowKey(*arrow)) QRadioButton::keyPressEvent(event);
 }
 
 CheckBoxWidget::CheckBoxWidget(QWidget* parent) : QCheckBox(parent), NativeControl(this) {
   connect(this, &QCheckBox::toggled, this, [this] { FireClick(*this); });
-}
-
-LineWidget::LineWidget(QWidget* parent, QPoint from, QPoint to)
-    : QWidget(parent), NativeControl(this), from_(from), to_(to) {
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void LineWidget::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-  painter.drawLine(from_, to_);
 }
 
 ImageWidget::ImageWidget(QWidget* parent, const QPixmap& picture)

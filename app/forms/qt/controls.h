@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -12,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 
 #include "forms/controls.h"
 
@@ -44,12 +42,8 @@ W& WidgetOf(const Control& control) {
 class CommandButtonWidget : public QPushButton, public NativeControl {
  public:
   explicit CommandButtonWidget(QWidget* parent);
-  // The name read out follows the caption, without its access-key marks. Every marked letter
-  // presses the button with Alt, not only the first one that Qt itself takes.
+  // The caption with its marks; the window, not Qt, answers its access keys.
   void SetCaption(const QString& caption);
-
- private:
-  std::vector<QShortcut*> furtherAccessKeys_;
 };
 
 class TextBoxWidget : public QLineEdit, public NativeControl {
@@ -72,15 +66,11 @@ class TextBoxWidget : public QLineEdit, public NativeControl {
 class LabelWidget : public QLabel, public NativeControl {
  public:
   explicit LabelWidget(QWidget* parent);
-  // The name read out follows the caption, without its access-key marks.
-  void SetCaption(const QString& caption);
 };
 
 class OptionButtonWidget : public QRadioButton, public NativeControl {
  public:
   explicit OptionButtonWidget(QWidget* parent);
-  // The Tab key stops once on an option group: on its selected button.
-  void MakeTabStopOfGroup();
 
  protected:
   // The whole box takes the click, not only the indicator and the caption's text.
@@ -99,19 +89,6 @@ class CheckBoxWidget : public QCheckBox, public NativeControl {
 class FrameWidget : public QGroupBox, public NativeControl {
  public:
   explicit FrameWidget(QWidget* parent) : QGroupBox(parent), NativeControl(this) {}
-};
-
-// A straight line drawn in the window's text colour, one pixel wide.
-class LineWidget : public QWidget, public NativeControl {
- public:
-  LineWidget(QWidget* parent, QPoint from, QPoint to);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  QPoint from_;
-  QPoint to_;
 };
 
 // A picture stretched to fill the control.

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "controls.h"
 #include "forms/native.h"
 #include "window_title.h"
 
@@ -29,8 +30,6 @@ class DeferredTask : public QObject {
 };
 
 }  // namespace
-
-void NativeFormDeleter::operator()(NativeForm* native) const { delete native; }
 
 NativeForm::NativeForm(Form& form, BorderStyle border)
     : form_(form), border_(border), client_(new QWidget(this)) {
@@ -74,6 +73,12 @@ void NativeForm::changeEvent(QEvent* event) {
       }
     }
   }
+  // A window that lost the keyboard while disabled starts again from its first Tab stop; Qt
+  // would pick the first control in the order the widgets were made.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && isEnabled() &&
+      !focusWidget()) {
+    if (Control* first = form_.FirstTabStop()) first->Native().Widget().setFocus();
+  }
   QWidget::changeEvent(event);
 }
 
@@ -105,35 +110,27 @@ void NativeForm::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
 }
 
-int Form::Height() const {
-  const int frame = native_->Border() == BorderStyle::Sizable ? kSizableFrameHeight : 0;
-  return native_->height() * kTwipsPerPixel + frame;
-}
+namespace native {
 
-void Form::SetHeight(int twips) {
-  if (native_->Border() == BorderStyle::Sizable)
-    native_->ResizeTo({native_->width(), PixelsFromTwips(twips - kSizableFrameHeight)});
-}
+void DestroyForm(NativeForm* window) { delete window; }
 
-bool Form::Enabled() const { return native_->isEnabled(); }
-void Form::SetEnabled(bool enabled) { native_->setEnabled(enabled); }
-bool Form::Visible() const { return native_->isVisible(); }
+void Show(NativeForm& window) { window.Show(); }
+void Hide(NativeForm& window) { window.hide(); }
+bool IsVisible(const NativeForm& window) { return window.isVisible(); }
+void SetEnabled(NativeForm& window, bool enabled) { window.setEnabled(enabled); }
+bool IsEnabled(const NativeForm& window) { return window.isEnabled(); }
 
-void Form::SetVisible(bool visible) {
-  if (visible) {
-    native_->Show();
-  } else {
-    native_->hide();
-  }
+// Qt places widgets in pixels of the standard resolution and scales them itself.
+int Dpi(const NativeForm&) { return kStandardDpi; }
+int ClientHeight(const NativeForm& window) { return window.height(); }
+
+void SetClientHeight(NativeForm& window, int twips) {
+  window.ResizeTo({window.width(), PixelsFromTwips(twips)});
 }
 
 int RunEventLoop() { return QApplication::exec(); }
 
-namespace native {
-
-void Hide(NativeForm& native) { native.hide(); }
-
-void Later(std::function<void()> discard) { (new DeferredTask(std::move(discard)))->deleteLater(); }
+void Later(std::function<void()> task) { (new DeferredTask(std::move(task)))->deleteLater(); }
 
 void QuitEventLoop() { QCoreApplication::quit(); }
 

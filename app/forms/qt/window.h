@@ -27,6 +27,9 @@ class NativeForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // Tab and Shift+Tab, and the access keys: the shared rules decide (keys.cpp).
+  bool focusNextPrevChild(bool next) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   int FrameWidth() const;
@@ -41,6 +44,11 @@ namespace qt {
 
 // The window of a form.
 inline QWidget& WindowOf(const Form& form) { return form.Native(); }
+
+// The window a control's widget lies in.
+inline NativeForm& FormOf(const QWidget& widget) {
+  return static_cast<NativeForm&>(*widget.window());
+}
 
 }  // namespace qt
 }  // namespace forms

@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's connection to Windows: the common controls, the message loop, later tasks.
-#include "forms/application.h"
-
 #include <objbase.h>
 
 #include <deque>
 
-#include "colours.h"
+#include "colour.h"
 #include "forms/native.h"
 #include "keys.h"
 #include "window.h"
@@ -82,11 +80,15 @@ class NativeApplication {
   bool com_ = false;
 };
 
-void NativeApplicationDeleter::operator()(NativeApplication* native) const { delete native; }
+namespace native {
 
-Application::Application(char**, const char*, const char*) : native_(new NativeApplication) {}
+NativeApplication* OpenApplication(char**, const char*, const char*) {
+  return new NativeApplication;
+}
 
-int Application::Ended(int status) { return status; }
+void Ending(NativeApplication&, int) {}
+
+void CloseApplication(NativeApplication* application) { delete application; }
 
 int RunEventLoop() {
   MSG message;
@@ -106,10 +108,8 @@ int RunEventLoop() {
   return status;
 }
 
-namespace native {
-
-void Later(std::function<void()> discard) {
-  Tasks().push_back(std::move(discard));
+void Later(std::function<void()> task) {
+  Tasks().push_back(std::move(task));
   PostMessageW(TaskWindow(), kRunTask, 0, 0);
 }
 

@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A window and its controls as Win32 windows, from the window's design table.
-#include <algorithm>
-#include <cassert>
-#include <cstring>
 
 #include "controls.h"
+#include "forms/keyboard.h"
 #include "forms/native.h"
 #include "line.h"
 #include "text.h"
@@ -13,6 +11,9 @@
 
 namespace forms {
 namespace {
+
+// The dialog manager's ids of the controls' windows.
+constexpr int kFirstControlId = 100;
 
 struct WindowKind {
   const wchar_t* windowClass;
@@ -62,36 +63,6 @@ WindowKind KindOf(const ControlDesign& row) {
   return {WC_STATICW, 0};
 }
 
-// The control's object with its window's native side, each knowing the other.
-template <class C>
-std::unique_ptr<Control> Paired(NativeControl& native) {
-  auto control = std::make_unique<C>(native.Row().name, native);
-  native.SetApi(*control);
-  return control;
-}
-
-std::unique_ptr<Control> ApiOf(NativeControl& native) {
-  switch (native.ControlKind()) {
-    case Kind::CommandButton:
-      return Paired<CommandButton>(native);
-    case Kind::TextBox:
-      return Paired<TextBox>(native);
-    case Kind::Label:
-      return Paired<Label>(native);
-    case Kind::OptionButton:
-      return Paired<OptionButton>(native);
-    case Kind::CheckBox:
-      return Paired<CheckBox>(native);
-    case Kind::Frame:
-      return Paired<Frame>(native);
-    case Kind::Line:
-      return Paired<Line>(native);
-    case Kind::Image:
-      return Paired<Image>(native);
-  }
-  return nullptr;
-}
-
 // The child windows' order is the painting order of the design, the later rows drawn over the
 // earlier ones and the frames under everything; the keys follow the tab indexes, not this order.
 std::vector<NativeControl*> TopFirst(const NativeForm& window) {
@@ -108,12 +79,7 @@ std::vector<NativeControl*> TopFirst(const NativeForm& window) {
 // One Tab stop for each option group: a group starts at its first button and ends at the
 // control after it.
 bool StartsGroup(const NativeControl* control, const NativeControl* before) {
-  if (control->ControlKind() != Kind::OptionButton || !before ||
-      before->ControlKind() != Kind::OptionButton)
-    return true;
-  const char* a = control->Row().container;
-  const char* b = before->Row().container;
-  return !(a == b || (a && b && std::strcmp(a, b) == 0));
+  return !before || !keyboard::InOneGroup(control->Row(), before->Row());
 }
 
 void AddTooltip(const NativeForm& window, const NativeControl& control, const char* tip) {
@@ -147,33 +113,29 @@ void CreateWindowOf(NativeForm& window, NativeControl& control, bool startsGroup
 
 }  // namespace
 
-std::unique_ptr<NativeForm, NativeFormDeleter> native::Build(
-    Form& form, const FormDesign& design, std::vector<std::unique_ptr<Control>>& controls) {
-  std::unique_ptr<NativeForm, NativeFormDeleter> window(new NativeForm(form, design));
-  for (const ControlDesign& row : design.controls) {
-    const NativeControl* container = nullptr;
-    if (row.container) {
-      for (const auto& placed : window->Controls()) {
-        if (std::strcmp(placed->Row().name, row.container) == 0) container = placed.get();
-      }
-      assert(container && "a container comes before the controls it holds");
-    }
-    controls.push_back(
-        ApiOf(window->Adopt(std::make_unique<NativeControl>(*window, row, container))));
-  }
-  const NativeControl* before = nullptr;
-  int id = 100;
-  for (NativeControl* control : TopFirst(*window)) {
-    CreateWindowOf(*window, *control, StartsGroup(control, before), id++);
-    before = control;
-  }
-  for (const auto& control : controls) {
-    if (control->ControlKind() != Kind::TextBox) continue;
-    auto& box = static_cast<TextBox&>(*control);
-    if (const auto back = control->Native().Row().extras.backColor) box.SetBackColor(*back);
-  }
-  window->Layout();
-  return window;
+namespace native {
+
+NativeForm* CreateForm(Form& form, const FormDesign& design) {
+  return new NativeForm(form, design);
 }
 
+NativeControl& CreateControl(NativeForm& window, const ControlDesign& row, NativeControl* container,
+                             Control& control) {
+  NativeControl& native = window.Adopt(std::make_unique<NativeControl>(window, row, container));
+  native.SetApi(control);
+  return native;
+}
+
+// The child windows are made once every control is known, in the order they are painted.
+void Built(NativeForm& window) {
+  const NativeControl* before = nullptr;
+  int id = kFirstControlId;
+  for (NativeControl* control : TopFirst(window)) {
+    CreateWindowOf(window, *control, StartsGroup(control, before), id++);
+    before = control;
+  }
+  window.Layout();
+}
+
+}  // namespace native
 }  // namespace forms

@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/clipboard.h"
-
 #include <cstring>
 
+#include "forms/native.h"
 #include "window.h"
 
-namespace forms::Clipboard {
+namespace forms::native {
 namespace {
 
 // Another program may hold the clipboard for a moment: a few tries over about 100 ms, then
@@ -23,13 +22,13 @@ bool Opened() {
 
 }  // namespace
 
-void Clear() {
+void ClearClipboard() {
   if (!Opened()) return;
   EmptyClipboard();
   CloseClipboard();
 }
 
-void SetText(const String& text) {
+void SetClipboardText(const String& text) {
   const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
   if (!memory) return;
@@ -46,4 +45,4 @@ void SetText(const String& text) {
   CloseClipboard();
 }
 
-}  // namespace forms::Clipboard
+}  // namespace forms::native

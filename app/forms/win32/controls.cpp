@@ -7,8 +7,10 @@
 #include <cstring>
 
 #include "accessible.h"
-#include "colours.h"
-#include "dpi.h"
+#include "colour.h"
+#include "font.h"
+#include "forms/caption.h"
+#include "forms/keyboard.h"
 #include "text.h"
 #include "window.h"
 
@@ -22,31 +24,10 @@ bool HasOwnFont(const Extras& extras) {
   return extras.fontFamily || extras.fontPoints > 0 || extras.bold;
 }
 
-bool SameContainer(const char* a, const char* b) {
-  return a == b || (a && b && std::strcmp(a, b) == 0);
-}
-
 bool IsHighSurrogate(WPARAM c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(WPARAM c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 }  // namespace
-
-namespace win32 {
-
-std::vector<wchar_t> AccessKeysOf(std::wstring_view caption) {
-  std::vector<wchar_t> keys;
-  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != L'&') continue;
-    ++i;
-    if (caption[i] == L'&') continue;  // "&&" is a plain "&"
-    wchar_t key = caption[i];
-    CharUpperBuffW(&key, 1);
-    keys.push_back(key);
-  }
-  return keys;
-}
-
-}  // namespace win32
 
 NativeControl::NativeControl(NativeForm& form, const ControlDesign& row,
                              const NativeControl* container)
@@ -61,23 +42,10 @@ void NativeControl::Attach(HWND hwnd) {
   hwnd_ = hwnd;
   SetPropW(hwnd, kControlProperty, this);
   SetWindowSubclass(hwnd, Subclassed, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  if (row_.kind != Kind::TextBox) accessKeys_ = win32::AccessKeysOf(Text());
 }
 
 NativeControl* NativeControl::FromHandle(HWND hwnd) {
   return hwnd ? static_cast<NativeControl*>(GetPropW(hwnd, kControlProperty)) : nullptr;
-}
-
-bool NativeControl::TakesFocus() const {
-  switch (row_.kind) {
-    case Kind::CommandButton:
-    case Kind::TextBox:
-    case Kind::OptionButton:
-    case Kind::CheckBox:
-      return row_.tabIndex >= 0;
-    default:
-      return false;
-  }
 }
 
 std::wstring NativeControl::Text() const {
@@ -89,7 +57,6 @@ std::wstring NativeControl::Text() const {
 
 void NativeControl::SetText(const std::wstring& text) {
   SetWindowTextW(hwnd_, text.c_str());
-  if (row_.kind != Kind::TextBox) accessKeys_ = win32::AccessKeysOf(text);
   // A label without a background of its own leaves the old text to what lies beneath.
   if (row_.extras.transparent) {
     RECT rect;
@@ -175,10 +142,7 @@ void NativeControl::Activate() {
 std::vector<NativeControl*> NativeControl::Group() const {
   std::vector<NativeControl*> group;
   for (const auto& control : form_.Controls()) {
-    if (control->ControlKind() == Kind::OptionButton &&
-        SameContainer(control->Row().container, row_.container)) {
-      group.push_back(control.get());
-    }
+    if (keyboard::InOneGroup(control->Row(), row_)) group.push_back(control.get());
   }
   return group;
 }
@@ -201,7 +165,7 @@ void NativeControl::Choose() {
 }
 
 HBRUSH NativeControl::Colours(HDC dc) const {
-  std::uint32_t back = 0x80000000 | COLOR_BTNFACE;
+  std::uint32_t back = ColourValue(SystemColour::ButtonFace);
   if (row_.kind == Kind::TextBox) {
     back = static_cast<const TextBox&>(Api()).BackColor();
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -237,7 +201,7 @@ LRESULT NativeControl::Typed(HWND hwnd, WPARAM character, LPARAM lParam) {
 // Windows underlines one marked letter of a caption; a button's other access keys are
 // underlined over its own painting, each where the caption with that mark alone puts it.
 void NativeControl::UnderlineAccessKeys() const {
-  const std::wstring caption = Text();
+  const Caption caption = ReadCaption(win32::FromWide(Text()));
   HDC dc = GetDC(hwnd_);
   RECT rect;
   GetClientRect(hwnd_, &rect);
@@ -245,20 +209,12 @@ void NativeControl::UnderlineAccessKeys() const {
       SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   SetBkMode(dc, TRANSPARENT);
-  for (std::size_t mark = 0; mark + 1 < caption.size(); ++mark) {
-    if (caption[mark] != L'&') continue;
-    if (caption[mark + 1] == L'&') {
-      ++mark;
-      continue;
-    }
+  for (const std::size_t mark : caption.markedAt) {
     std::wstring one;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-      if (caption[i] == L'&' && i + 1 < caption.size() && caption[i + 1] == L'&') {
-        one += L"&&";
-        ++i;
-      } else if (caption[i] != L'&' || i == mark) {
-        one += caption[i];
-      }
+    for (std::size_t i = 0; i < caption.shown.size(); ++i) {
+      if (i == mark) one += L'&';
+      if (caption.shown[i] == u'&') one += L'&';
+      one += static_cast<wchar_t>(caption.shown[i]);
     }
     DrawTextW(dc, one.c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_PREFIXONLY);
   }
@@ -298,16 +254,17 @@ LRESULT CALLBACK NativeControl::Subclassed(HWND hwnd, UINT message, WPARAM wPara
         SendMessageW(hwnd, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
       break;
     case WM_PAINT:
-      if (control.row_.kind == Kind::CommandButton && control.accessKeys_.size() > 1) {
+      if (control.row_.kind == Kind::CommandButton &&
+          AccessKeysOf(control.Api().ShownCaption()).size() > 1) {
         const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
         control.UnderlineAccessKeys();
         return result;
       }
       break;
     case WM_GETOBJECT:
-      if (control.row_.extras.accessibleName && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        if (const LRESULT named = win32::NamedAccessibleObject(
-                hwnd, win32::WideFromUtf8(control.row_.extras.accessibleName), wParam))
+      if (!control.accessibleName_.empty() && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        if (const LRESULT named =
+                win32::NamedAccessibleObject(hwnd, control.accessibleName_, wParam))
           return named;
       }
       break;

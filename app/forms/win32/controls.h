@@ -30,12 +30,12 @@ class NativeControl {
   // The control whose native side this is; set as soon as both exist, before any event.
   Control& Api() const { return *api_; }
   void SetApi(Control& api) { api_ = &api; }
-  bool TakesFocus() const;
 
   std::wstring Text() const;
   void SetText(const std::wstring& text);
-  // The letters its caption marks with "&", upper case.
-  const std::vector<wchar_t>& AccessKeys() const { return accessKeys_; }
+  // The name a screen reader says, when the control's own would not do; empty for its own.
+  const std::wstring& AccessibleName() const { return accessibleName_; }
+  void SetAccessibleName(std::wstring name) { accessibleName_ = std::move(name); }
 
   // Places and sizes the window at the form's DPI, with the form's font or its own.
   void Place();
@@ -45,6 +45,7 @@ class NativeControl {
   void Activate();
   // The buttons of this option's group, in the design's order.
   std::vector<NativeControl*> Group() const;
+  // Makes this option button its group's chosen one; Click runs when the choice changes.
   void Choose();
   bool Checked() const;
 
@@ -69,15 +70,8 @@ class NativeControl {
   HFONT ownFont_ = nullptr;
   HICON picture_ = nullptr;
   Control* api_ = nullptr;
-  std::vector<wchar_t> accessKeys_;
+  std::wstring accessibleName_;
   // The second half of a character beyond 16 bits whose first half was discarded.
   bool dropLowSurrogate_ = false;
 };
-
-namespace win32 {
-
-// The letters a caption marks with "&" ("&&" is a plain "&"), upper case.
-std::vector<wchar_t> AccessKeysOf(std::wstring_view caption);
-
-}  // namespace win32
 }  // namespace forms

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms/design.h"
 #include "win_api.h"
 
 namespace forms::win32 {
@@ -10,9 +9,5 @@ namespace forms::win32 {
 // The window's dots per inch: its monitor's where Windows tells (10 and later), else the
 // screen's.
 UINT DpiOf(HWND hwnd);
-
-// The face a design assumes, 8-point "MS Sans Serif", or the face, size and weight a control's
-// extras name, at `dpi`.
-HFONT CreateDesignFont(const Extras& extras, UINT dpi);
 
 }  // namespace forms::win32

@@ -2,34 +2,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The controls' properties, read from and written to their windows.
 #include "controls.h"
+#include "forms/native.h"
 #include "text.h"
+#include "window.h"
 
-namespace forms {
+namespace forms::native {
 
-using win32::FromWide;
-using win32::Wide;
+String Text(const NativeControl& control) { return win32::FromWide(control.Text()); }
 
-String CommandButton::Caption() const { return FromWide(Native().Text()); }
-void CommandButton::SetCaption(const String& caption) { Native().SetText(Wide(caption)); }
+void SetText(NativeControl& control, const String& text) { control.SetText(win32::Wide(text)); }
 
-String TextBox::Text() const { return FromWide(Native().Text()); }
-void TextBox::SetText(const String& text) { Native().SetText(Wide(text)); }
-
-void TextBox::SetBackColor(std::uint32_t value) {
-  backColor_ = value;
-  InvalidateRect(Native().Handle(), nullptr, TRUE);
+void SetAccessibleName(NativeControl& control, const String& name) {
+  control.SetAccessibleName(win32::Wide(name));
 }
 
-void TextBox::Refresh() {
-  RedrawWindow(Native().Handle(), nullptr, nullptr,
+void SetBackColor(NativeControl& control, std::uint32_t) {
+  InvalidateRect(control.Handle(), nullptr, TRUE);
+}
+
+void Refresh(NativeControl& control) {
+  RedrawWindow(control.Handle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
 }
 
-String Label::Caption() const { return FromWide(Native().Text()); }
-void Label::SetCaption(const String& caption) { Native().SetText(Wide(caption)); }
+bool IsChecked(const NativeControl& control) { return control.Checked(); }
 
-std::int16_t OptionButton::Value() const { return Native().Checked() ? kTrue : kFalse; }
+void Choose(NativeControl& control) { control.Choose(); }
 
-std::int16_t CheckBox::Value() const { return Native().Checked() ? 1 : 0; }
+void Press(NativeControl& control) { control.Activate(); }
 
-}  // namespace forms
+// The control's own state: a hidden window's children count as shown, as Windows has them.
+bool IsUsable(const NativeControl& control) {
+  const auto style = GetWindowLongPtrW(control.Handle(), GWL_STYLE);
+  return (style & WS_VISIBLE) && !(style & WS_DISABLED);
+}
+
+void Focus(NativeControl& control) { SetFocus(control.Handle()); }
+
+void SelectAll(NativeControl& control) { SendMessageW(control.Handle(), EM_SETSEL, 0, -1); }
+
+NativeControl* FocusedControl(const NativeForm& window) {
+  NativeControl* focused = NativeControl::FromHandle(GetFocus());
+  return focused && &focused->Form() == &window ? focused : nullptr;
+}
+
+}  // namespace forms::native

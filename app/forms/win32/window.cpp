@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "dpi.h"
+#include "font.h"
 #include "forms/native.h"
 #include "keys.h"
 #include "text.h"
@@ -55,8 +56,6 @@ DWORD StyleOf(BorderStyle border) {
 }
 
 }  // namespace
-
-void NativeFormDeleter::operator()(NativeForm* native) const { delete native; }
 
 NativeForm::NativeForm(Form& form, const FormDesign& design)
     : form_(form), design_(design), clientHeightTwips_(design.clientHeight) {
@@ -183,7 +182,8 @@ void NativeForm::Hide() {
 void NativeForm::RestoreFocus() const {
   HWND target = lastFocus_;
   if (!target || !IsWindow(target) || !IsWindowEnabled(target) || !IsWindowVisible(target)) {
-    target = win32::TabStopAfter(*this, nullptr, false);
+    const Control* first = form_.FirstTabStop();
+    target = first ? first->Native().Handle() : nullptr;
   }
   if (target) SetFocus(target);
 }
@@ -297,7 +297,7 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // The user's drag sets the height that a change of DPI keeps.
       if (wParam == SIZE_RESTORED && !ownResize_ && IsWindowVisible(hwnd_) &&
           design_.border == BorderStyle::Sizable)
-        clientHeightTwips_ = MulDiv(HIWORD(lParam) - 2 * Origin(), 1440, static_cast<int>(dpi_));
+        clientHeightTwips_ = TwipsFromPixels(HIWORD(lParam) - 2 * Origin(), static_cast<int>(dpi_));
       break;
     case kRestore:
       if (IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
@@ -322,16 +322,6 @@ LRESULT NativeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-int Form::Height() const {
-  const int frame = native_->Border() == BorderStyle::Sizable ? kSizableFrameHeight : 0;
-  return MulDiv(native_->ClientHeight(), 1440, static_cast<int>(native_->Dpi())) + frame;
-}
-
-void Form::SetHeight(int twips) {
-  if (native_->Border() == BorderStyle::Sizable)
-    native_->SetClientHeight(twips - kSizableFrameHeight);
-}
-
 void NativeForm::SetEnabled(bool enabled) {
   enabled_ = enabled;
   // A disabled window loses the keyboard; enabled again, it starts from its first control.
@@ -342,22 +332,19 @@ void NativeForm::SetEnabled(bool enabled) {
   EnableWindow(hwnd_, enabled ? TRUE : FALSE);
 }
 
-bool Form::Enabled() const { return native_->Enabled(); }
-void Form::SetEnabled(bool enabled) { native_->SetEnabled(enabled); }
-
-bool Form::Visible() const { return IsWindowVisible(native_->Handle()) != FALSE; }
-
-void Form::SetVisible(bool visible) {
-  if (visible) {
-    native_->Show();
-  } else {
-    native_->Hide();
-  }
-}
-
 namespace native {
 
-void Hide(NativeForm& native) { native.Hide(); }
+void DestroyForm(NativeForm* window) { delete window; }
+
+void Show(NativeForm& window) { window.Show(); }
+void Hide(NativeForm& window) { window.Hide(); }
+bool IsVisible(const NativeForm& window) { return IsWindowVisible(window.Handle()) != FALSE; }
+void SetEnabled(NativeForm& window, bool enabled) { window.SetEnabled(enabled); }
+bool IsEnabled(const NativeForm& window) { return window.Enabled(); }
+
+int ClientHeight(const NativeForm& window) { return window.ClientHeight(); }
+int Dpi(const NativeForm& window) { return static_cast<int>(window.Dpi()); }
+void SetClientHeight(NativeForm& window, int twips) { window.SetClientHeight(twips); }
 
 }  // namespace native
 }  // namespace forms

@@ -4,11 +4,15 @@
 
 #include <cstdint>
 
+#include "forms/colour.h"
 #include "win_api.h"
 
 namespace forms::win32 {
 
-// A design's colour value: 0x00BBGGRR, or 0x80000000 with a system colour's index.
+// The system colour index that stands for a desktop colour of the designs.
+int IndexOf(SystemColour colour);
+
+// A design's colour value: 24-bit blue-green-red, or a desktop colour taken from the system.
 COLORREF ColourFromValue(std::uint32_t value);
 
 // A brush of that colour, kept for the run: a system colour's follows the system's changes.
