@@ -45,9 +45,9 @@ void MainWindowTest::startUpState() {
   QCOMPARE(form->Label8.Caption(), QStringLiteral("fps"));
   QCOMPARE(form->Label11.Caption(), QStringLiteral("ft/lbs"));
   QCOMPARE(form->Command4.Caption(), QStringLiteral("&Muzzle Energy >>"));
-  QCOMPARE(form->Text4.BackColor(), std::uint32_t{0x80000004});
-  QCOMPARE(form->Text5.BackColor(), std::uint32_t{0x80000004});
-  QCOMPARE(WidgetOf(form->Text5).palette().color(QPalette::Base), ExpectedColour(0x80000004));
+  QCOMPARE(form->Text4.BackColor(), kMenuColour);
+  QCOMPARE(form->Text5.BackColor(), kMenuColour);
+  QCOMPARE(WidgetOf(form->Text5).palette().color(QPalette::Base), ExpectedColour(kMenuColour));
   QCOMPARE(FocusName(), QStringLiteral("Option1"));
   for (auto* control : WindowOf(*form).findChildren<QWidget*>()) {
     QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));

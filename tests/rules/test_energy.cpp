@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 
+#include "design_values.h"
 #include "main_window/energy.h"
 #include "std_strings.h"
 
@@ -18,11 +19,10 @@ using velmara::UnitSystem;
 
 namespace {
 
-// The design's colour values, blue-green-red.
-constexpr quint32 kGreen = 65280;
-constexpr quint32 kYellow = 65535;
-constexpr quint32 kRed = 255;
-constexpr quint32 kButtonFace = 0x8000000F;
+using test_support::kButtonFace;
+using test_support::kGreen;
+using test_support::kRed;
+using test_support::kYellow;
 
 const UnitSystem& SystemNamed(const QString& name) {
   return name == "joule" ? velmara::kJouleSystem : velmara::kFootPoundSystem;

@@ -9,11 +9,14 @@
 // Values of the design that several tests expect, written down once.
 namespace test_support {
 
-// The energy's band colours as blue-green-red values, and the button face of a value in no band.
+// The energy's band colours as blue-green-red values; the desktop's colours as the design writes
+// them, the flag 0x80000000 with the colour's index: the button face of a value in no band, and
+// the menu colour of the two result boxes.
 inline constexpr std::uint32_t kGreen = 65280;
 inline constexpr std::uint32_t kYellow = 65535;
 inline constexpr std::uint32_t kRed = 255;
 inline constexpr std::uint32_t kButtonFace = 0x8000000F;
+inline constexpr std::uint32_t kMenuColour = 0x80000004;
 
 // The main window's client area at 96 DPI: collapsed to 4185 twips with its frame, and expanded
 // to the design's 5490 twips of client area.
