@@ -91,20 +91,9 @@ dt_fatal() {
   exit 1
 }
 
-# Polls a command until it succeeds or the deadline passes (seconds, fractions allowed).
-dt_wait_until() {
-  local seconds=$1
-  shift
-  local whole=${seconds%%.*} fraction
-  fraction=${seconds#"$whole"}
-  fraction=${fraction#.}000
-  local deadline=$(($(date +%s%3N) + ${whole:-0} * 1000 + 10#${fraction:0:3}))
-  while :; do
-    "$@" && return 0
-    [ "$(date +%s%3N)" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
-}
+# Waits as the project's scripts do: runs a command until it succeeds or the deadline (seconds,
+# fractions allowed) passes.
+dt_wait_until() { velmara_wait_until "$@"; }
 
 # Exits with 77 when a display tool is missing, unless the suite was asked to run
 # (VELMARA_DESKTOP_REQUIRED=1, as scripts/test sets it): then the missing tool fails the test.
