@@ -244,27 +244,33 @@ dt_other_windows() { drv_windows | grep -vx "$DT_WIN"; }
 
 # ---- places from the design table ----
 
+# The About window (Form2) has no title bar and draws a thin fixed frame of its own, 45 twips on
+# every side, around the client area that the design measures from; to the display the frame is
+# part of the window.
+declare -rA DT_OWN_FRAME=([Form2]=45)
+
 # Sets DT_X DT_Y DT_W DT_H to the rectangle of control $2 of window $1 (Form1 or Form2) in the
-# display's pixels in client coordinates: each length in twips / 15, rounded, as the program
-# places them, times the scale.
+# display's pixels in the window's own coordinates: each length in twips / 15, rounded, as the
+# program places them, moved by the frame the window draws itself, times the scale. The window's
+# own row ($2 = $1) gives the whole window, its frame included.
 dt_locate() {
   local row
-  row=$(awk -F'\t' -v w="$1" -v c="$2" '
+  row=$(awk -F'\t' -v w="$1" -v c="$2" -v frame="${DT_OWN_FRAME[$1]:-0}" '
+    function px(twips) { return int((twips * 2 + 15) / 30) }
     $1 == w { left[$2] = $5; top[$2] = $6; width[$2] = $7; height[$2] = $8; box[$2] = $4 }
     END {
       if (!(c in left)) exit 1
-      x = int((left[c] * 2 + 15) / 30); y = int((top[c] * 2 + 15) / 30)
-      if (box[c] != "-") {
-        x += int((left[box[c]] * 2 + 15) / 30); y += int((top[box[c]] * 2 + 15) / 30)
-      }
-      print x, y, int((width[c] * 2 + 15) / 30), int((height[c] * 2 + 15) / 30)
+      x = px(left[c]); y = px(top[c]); f = px(frame)
+      if (box[c] != "-") { x += px(left[box[c]]); y += px(top[box[c]]) }
+      if (c == w) print x, y, px(width[c]) + 2 * f, px(height[c]) + 2 * f
+      else print x + f, y + f, px(width[c]), px(height[c])
     }' "$DT_DESIGN") || dt_fatal "no row for $1 $2 in $DT_DESIGN"
   read -r DT_X DT_Y DT_W DT_H <<<"$row"
   DT_X=$((DT_X * DT_SCALE)) DT_Y=$((DT_Y * DT_SCALE))
   DT_W=$((DT_W * DT_SCALE)) DT_H=$((DT_H * DT_SCALE))
 }
 
-# Prints the design's client size of a window, "WxH" in pixels at scale 1.
+# Prints the design's size of a window, "WxH" in pixels at scale 1, its own frame included.
 dt_design_size() {
   dt_locate "$1" "$1"
   echo "$((DT_W / DT_SCALE))x$((DT_H / DT_SCALE))"
@@ -280,14 +286,13 @@ dt_gap_y() {
   echo $((DT_Y + DT_H / 2))
 }
 
-# Clicks a control by its design name (needs the pointer). The About window draws its
-# own 45-twip frame, 3 pixels, around the client area that the design measures from.
+# Clicks a control by its design name in its middle: of the main window, or of the About window
+# as About.NAME. Needs the pointer.
 dt_click() {
-  local window=$DT_WIN form=Form1 frame=0
-  if [ "$1" = About.Command1 ]; then window=$DT_ABOUT form=Form2 frame=3; fi
+  local window=$DT_WIN form=Form1
+  if [[ $1 == About.* ]]; then window=$DT_ABOUT form=Form2; fi
   dt_locate "$form" "${1#About.}"
-  drv_click $((DT_X + DT_W / 2 + frame * DT_SCALE)) $((DT_Y + DT_H / 2 + frame * DT_SCALE)) \
-    "$window"
+  drv_click $((DT_X + DT_W / 2)) $((DT_Y + DT_H / 2)) "$window"
 }
 
 # ---- reading ----
