@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Velmara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by the project's scripts: installing the Debian packages that are missing, and a
-# private virtual X display. Source it; it defines functions and changes nothing by itself.
+# Shared by the project's scripts: installing the Debian packages that are missing, a private
+# virtual X display, and waiting for something to happen. Source it; it defines functions and
+# changes nothing by itself.
 
 # What building and running the program needs.
 VELMARA_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev fonts-liberation)
@@ -90,17 +91,28 @@ velmara_stop_xvfb() {
   VELMARA_XVFB_PID=""
 }
 
-# Waits up to $2 seconds (default 20) for a visible window whose name is exactly $1; prints its id.
-velmara_wait_window() {
-  local name=$1 seconds=${2:-20} id
-  local deadline=$((SECONDS + seconds))
-  while [ "$SECONDS" -lt "$deadline" ]; do
-    id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1)
-    if [ -n "$id" ]; then
-      printf '%s\n' "$id"
-      return 0
-    fi
-    sleep 0.1
+# Runs command $2... until it succeeds, at most $1 seconds (fractions allowed); fails if it never
+# did. The one way the scripts and the tests wait for something to happen.
+velmara_wait_until() {
+  local seconds=$1
+  shift
+  local whole=${seconds%%.*} fraction
+  fraction=${seconds#"$whole"}
+  fraction=${fraction#.}000
+  local deadline=$(($(date +%s%3N) + ${whole:-0} * 1000 + 10#${fraction:0:3}))
+  while :; do
+    "$@" && return 0
+    [ "$(date +%s%3N)" -lt "$deadline" ] || return 1
+    sleep 0.05
   done
-  return 1
 }
+
+# Prints the id of a visible window whose name is exactly $1, if there is one.
+velmara_window_named() {
+  local id
+  id=$(xdotool search --onlyvisible --name "^${1}\$" 2>/dev/null | head -n 1)
+  [ -n "$id" ] && printf '%s\n' "$id"
+}
+
+# Waits up to $2 seconds (default 20) for a visible window whose name is exactly $1; prints its id.
+velmara_wait_window() { velmara_wait_until "${2:-20}" velmara_window_named "$1"; }

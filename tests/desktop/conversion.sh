@@ -24,7 +24,8 @@ dt_expect_result 16.9475
 
 # The ambiguous key moves the focus to one of its two buttons, so the result is read back by
 # clicking into Text4.
-if dt_x11_case "conversion: Alt+C, marked on both Close and Calculate, neither closes nor calculates"; then
+if dt_case_if pointer \
+  "conversion: Alt+C, marked on both Close and Calculate, neither closes nor calculates"; then
   drv_key Tab Tab Tab Tab
   drv_type 3
   drv_key alt+c

@@ -3,11 +3,46 @@
 # shellcheck shell=bash
 # Drives the real program on a display server from outside, as a user does, mostly by keyboard
 # so that one scenario runs on every driver. Source it with a driver (x11, wayland, wine) and the
-# program's path. The driver file gives the display: drv_begin, drv_end, drv_main_window,
-# drv_windows, drv_key, drv_type, drv_size, drv_title, drv_focus, drv_refocus, drv_clipboard,
-# drv_set_clipboard, drv_shot, drv_pixel, drv_close, drv_user_height and, on X alone, drv_click,
-# drv_place and drv_move.
-# Every check belongs to a named case; dt_finish prints the tally and gives the exit status.
+# program's path. Every check belongs to a named case; dt_finish prints the tally and gives the
+# exit status.
+#
+# The driver file gives the display. Every driver defines these, each meaning the same in all:
+#   drv_begin                starts the display server and exports what reaches it; fails if not
+#   drv_end                  ends what drv_begin started; safe to call twice
+#   drv_main_window          prints the window id of the program's ($DT_PID) shown main window,
+#                            the one named Velmara; fails while there is none
+#   drv_windows              prints the ids of all the program's shown windows, one a line
+#   drv_key KEY...           presses the keys (xdotool's names, "alt+m") one after the other
+#   drv_type TEXT            types TEXT
+#   drv_size WIN             prints "WxH", the size in pixels of what the program draws of WIN
+#   drv_title WIN            prints WIN's title as the display carries it
+#   drv_focus WIN            gives WIN the keyboard, as a click on it asks the display to
+#   drv_refocus WIN          returns once WIN has the keyboard back after the window over it
+#                            closed (giving it back itself where nobody else would)
+#   drv_clipboard            prints the text on the system clipboard
+#   drv_set_clipboard TEXT   puts TEXT on the system clipboard, as another program's copy does
+#   drv_shot NAME WIN        saves a picture of WIN as $DT_SHOTS/desktop_$DT_NAME.NAME.png and
+#                            prints its path
+#   drv_pixel X Y WIN        prints "r,g,b" of WIN's pixel at X,Y in WIN's own coordinates,
+#                            nothing for a point outside it
+#   drv_close WIN            asks WIN to close as a window manager does for its user
+#   drv_user_height WIN H    resizes WIN to height H from outside, as for a user dragging its edge
+#
+# A driver may have capabilities beyond those; it lists them in DRV_CAN, defines the functions of
+# each capability it lists and no other drv_ function (dt_begin holds it to that), and a scenario
+# asks `dt_can NAME` or opens the case with dt_case_if:
+#   pointer          drv_click X Y WIN: a click of the first button at X,Y of WIN
+#   move             a window manager that moves a window: drv_place WIN prints the place of
+#                    WIN's top-left corner on the screen, "X,Y"; drv_move WIN X Y moves it there
+#                    from outside
+#   accessible_names drv_accessible_names prints "role<TAB>name" of each control of the
+#                    program's shown windows, as a screen reader hears them
+#   clipboard_holder drv_hold_clipboard makes another program open the clipboard and keep it;
+#                    drv_release_clipboard lets it go, failing if the holder did not end well
+#   empty_title      (no function) drv_title reads a window without a title as empty, and
+#                    fails for a window it cannot read
+#   dpi              (no function) dt_start DT_SCALE=S starts the program at 96 * S DPI, any S,
+#                    and the program rounds the design's lengths to whole pixels at that DPI
 
 DT_DRIVER=${1:?usage: $0 x11|wayland|wine PATH-TO-VELMARA}
 DT_PROGRAM=${2:?usage: $0 x11|wayland|wine PATH-TO-VELMARA}
@@ -21,8 +56,34 @@ DT_WIN=""
 
 # shellcheck source=../../scripts/lib.sh
 source "$DT_DIR/../../scripts/lib.sh"
+DRV_CAN=()
 # shellcheck source=driver_x11.sh
 source "$DT_DIR/driver_$DT_DRIVER.sh"
+
+readonly DT_DRV_FUNCTIONS="drv_begin drv_end drv_main_window drv_windows drv_key drv_type \
+drv_size drv_title drv_focus drv_refocus drv_clipboard drv_set_clipboard drv_shot drv_pixel \
+drv_close drv_user_height"
+declare -rA DT_CAPABILITY_FUNCTIONS=([pointer]=drv_click [move]="drv_place drv_move"
+  [accessible_names]=drv_accessible_names
+  [clipboard_holder]="drv_hold_clipboard drv_release_clipboard" [empty_title]="" [dpi]="")
+
+dt_can() { [[ " ${DRV_CAN[*]} " == *" $1 "* ]]; }
+
+# Prints what the driver gets wrong against the list above: a function missing, one it defines
+# without listing its capability, an unknown capability.
+dt_driver_faults() {
+  local name function expected=" $DT_DRV_FUNCTIONS "
+  for name in "${DRV_CAN[@]}"; do
+    [ -v "DT_CAPABILITY_FUNCTIONS[$name]" ] || echo "unknown capability $name"
+    expected+="${DT_CAPABILITY_FUNCTIONS[$name]:-} "
+  done
+  for function in $expected; do
+    declare -F "$function" >/dev/null || echo "no $function"
+  done
+  for function in $(compgen -A function drv_); do
+    [[ $expected == *" $function "* ]] || echo "$function, of no capability it lists"
+  done
+}
 
 # ---- cases and checks ----
 
@@ -53,15 +114,18 @@ dt_case() {
   DT_CASE_START=$(date +%s%N)
 }
 
-# Opens a case that needs the pointer or another X-only tool; elsewhere it says so and returns
-# false, so that the caller leaves the case's steps out.
-dt_x11_case() {
+# Opens a case that needs the driver's capabilities $1 (a list); without them it says so and
+# returns false, so that the caller leaves the case's steps out.
+dt_case_if() {
   dt_end_case
-  if [ "$DT_DRIVER" != x11 ] && [ "$DT_DRIVER" != wine ]; then
-    printf 'x11   %-70s\n' "$1"
-    return 1
-  fi
-  dt_case "$1"
+  local name
+  for name in $1; do
+    if ! dt_can "$name"; then
+      printf 'n/a   %-70s needs %s\n' "$2" "$name"
+      return 1
+    fi
+  done
+  dt_case "$2"
 }
 
 fail() {
@@ -91,20 +155,9 @@ dt_fatal() {
   exit 1
 }
 
-# Polls a command until it succeeds or the deadline passes (seconds, fractions allowed).
-dt_wait_until() {
-  local seconds=$1
-  shift
-  local whole=${seconds%%.*} fraction
-  fraction=${seconds#"$whole"}
-  fraction=${fraction#.}000
-  local deadline=$(($(date +%s%3N) + ${whole:-0} * 1000 + 10#${fraction:0:3}))
-  while :; do
-    "$@" && return 0
-    [ "$(date +%s%3N)" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
-}
+# Waits as the project's scripts do: runs a command until it succeeds or the deadline (seconds,
+# fractions allowed) passes.
+dt_wait_until() { velmara_wait_until "$@"; }
 
 # Exits with 77 when a display tool is missing, unless the suite was asked to run
 # (VELMARA_DESKTOP_REQUIRED=1, as scripts/test sets it): then the missing tool fails the test.
@@ -132,6 +185,9 @@ dt_cleanup() {
 dt_begin() {
   [ -x "$DT_PROGRAM" ] || { echo "no program at $DT_PROGRAM" >&2; exit 1; }
   [ -r "$DT_DESIGN" ] || { echo "no design table at $DT_DESIGN" >&2; exit 1; }
+  local faults
+  faults=$(dt_driver_faults)
+  [ -z "$faults" ] || { echo "driver $DT_DRIVER: $faults" >&2; exit 1; }
   mkdir -p "$DT_SHOTS"
   DT_LOG="$DT_SHOTS/desktop_$DT_NAME.log"
   : >"$DT_LOG"
@@ -188,27 +244,33 @@ dt_other_windows() { drv_windows | grep -vx "$DT_WIN"; }
 
 # ---- places from the design table ----
 
+# The About window (Form2) has no title bar and draws a thin fixed frame of its own, 45 twips on
+# every side, around the client area that the design measures from; to the display the frame is
+# part of the window.
+declare -rA DT_OWN_FRAME=([Form2]=45)
+
 # Sets DT_X DT_Y DT_W DT_H to the rectangle of control $2 of window $1 (Form1 or Form2) in the
-# display's pixels in client coordinates: each length in twips / 15, rounded, as the program
-# places them, times the scale.
+# display's pixels in the window's own coordinates: each length in twips / 15, rounded, as the
+# program places them, moved by the frame the window draws itself, times the scale. The window's
+# own row ($2 = $1) gives the whole window, its frame included.
 dt_locate() {
   local row
-  row=$(awk -F'\t' -v w="$1" -v c="$2" '
+  row=$(awk -F'\t' -v w="$1" -v c="$2" -v frame="${DT_OWN_FRAME[$1]:-0}" '
+    function px(twips) { return int((twips * 2 + 15) / 30) }
     $1 == w { left[$2] = $5; top[$2] = $6; width[$2] = $7; height[$2] = $8; box[$2] = $4 }
     END {
       if (!(c in left)) exit 1
-      x = int((left[c] * 2 + 15) / 30); y = int((top[c] * 2 + 15) / 30)
-      if (box[c] != "-") {
-        x += int((left[box[c]] * 2 + 15) / 30); y += int((top[box[c]] * 2 + 15) / 30)
-      }
-      print x, y, int((width[c] * 2 + 15) / 30), int((height[c] * 2 + 15) / 30)
+      x = px(left[c]); y = px(top[c]); f = px(frame)
+      if (box[c] != "-") { x += px(left[box[c]]); y += px(top[box[c]]) }
+      if (c == w) print x, y, px(width[c]) + 2 * f, px(height[c]) + 2 * f
+      else print x + f, y + f, px(width[c]), px(height[c])
     }' "$DT_DESIGN") || dt_fatal "no row for $1 $2 in $DT_DESIGN"
   read -r DT_X DT_Y DT_W DT_H <<<"$row"
   DT_X=$((DT_X * DT_SCALE)) DT_Y=$((DT_Y * DT_SCALE))
   DT_W=$((DT_W * DT_SCALE)) DT_H=$((DT_H * DT_SCALE))
 }
 
-# Prints the design's client size of a window, "WxH" in pixels at scale 1.
+# Prints the design's size of a window, "WxH" in pixels at scale 1, its own frame included.
 dt_design_size() {
   dt_locate "$1" "$1"
   echo "$((DT_W / DT_SCALE))x$((DT_H / DT_SCALE))"
@@ -224,14 +286,13 @@ dt_gap_y() {
   echo $((DT_Y + DT_H / 2))
 }
 
-# Clicks a control of the main window by its design name (X only). The About window draws its
-# own 45-twip frame, 3 pixels, around the client area that the design measures from.
+# Clicks a control by its design name in its middle: of the main window, or of the About window
+# as About.NAME. Needs the pointer.
 dt_click() {
-  local window=$DT_WIN form=Form1 frame=0
-  if [ "$1" = About.Command1 ]; then window=$DT_ABOUT form=Form2 frame=3; fi
+  local window=$DT_WIN form=Form1
+  if [[ $1 == About.* ]]; then window=$DT_ABOUT form=Form2; fi
   dt_locate "$form" "${1#About.}"
-  drv_click $((DT_X + DT_W / 2 + frame * DT_SCALE)) $((DT_Y + DT_H / 2 + frame * DT_SCALE)) \
-    "$window"
+  drv_click $((DT_X + DT_W / 2)) $((DT_Y + DT_H / 2)) "$window"
 }
 
 # ---- reading ----

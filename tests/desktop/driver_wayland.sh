@@ -3,7 +3,12 @@
 # shellcheck shell=bash
 # The Wayland driver of desktop_lib.sh: a private headless sway (wayland_session.sh) that floats
 # every window, keys through wtype, the window tree through swaymsg, pixels and screenshots
-# through grim, the clipboard through wl-clipboard. Windows are sway container ids.
+# through grim, the clipboard through wl-clipboard. Windows are sway container ids. It has no
+# pointer device, and a Wayland program neither knows nor sets its windows' places; Qt sends a
+# window without a title the program's name.
+
+# shellcheck disable=SC2034 # desktop_lib.sh reads it
+DRV_CAN=()
 
 # shellcheck source=wayland_session.sh
 source "$DT_DIR/wayland_session.sh"
@@ -23,19 +28,19 @@ drv_end() {
 }
 
 # The program's windows as "id x y width height title", the client area in output coordinates.
-drv_tree() {
+sway_tree() {
   swaymsg -t get_tree 2>/dev/null | jq -r --argjson pid "$DT_PID" '
     .. | objects | select(.pid? == $pid and .visible == true)
     | "\(.id) \(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y) \(.window_rect.width) \(.window_rect.height) \(.name // "")"'
 }
 
-drv_main_window() { drv_tree | awk '$6 == "Velmara" && NF == 6 {print $1; exit}'; }
+drv_main_window() { sway_tree | awk '$6 == "Velmara" && NF == 6 {print $1; exit}'; }
 
-drv_windows() { drv_tree | awk '{print $1}'; }
+drv_windows() { sway_tree | awk '{print $1}'; }
 
-# Sets DRV_X DRV_Y DRV_W DRV_H to window $1's client area.
-drv_place() {
-  read -r DRV_X DRV_Y DRV_W DRV_H < <(drv_tree | awk -v id="$1" '$1 == id {print $2, $3, $4, $5}')
+# Sets DRV_X DRV_Y DRV_W DRV_H to window $1's client area in output coordinates.
+sway_client_area() {
+  read -r DRV_X DRV_Y DRV_W DRV_H < <(sway_tree | awk -v id="$1" '$1 == id {print $2, $3, $4, $5}')
   [ -n "$DRV_H" ]
 }
 
@@ -60,9 +65,9 @@ drv_key() {
 
 drv_type() { wtype -s 150 -d 25 -- "$1"; }
 
-drv_size() { drv_place "$1" && echo "${DRV_W}x$DRV_H"; }
+drv_size() { sway_client_area "$1" && echo "${DRV_W}x$DRV_H"; }
 
-drv_title() { drv_tree | awk -v id="$1" '$1 == id {$1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print}'; }
+drv_title() { sway_tree | awk -v id="$1" '$1 == id {$1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print}'; }
 
 drv_focus() { swaymsg "[con_id=$1] focus" >/dev/null; }
 
@@ -79,13 +84,13 @@ drv_set_clipboard() {
 }
 
 drv_shot() {
-  drv_place "$2" || return 1
+  sway_client_area "$2" || return 1
   grim -g "$DRV_X,$DRV_Y ${DRV_W}x$DRV_H" "$DT_SHOTS/desktop_$DT_NAME.$1.png" 2>/dev/null &&
     echo "$DT_SHOTS/desktop_$DT_NAME.$1.png"
 }
 
 drv_pixel() {
-  drv_place "$3" || return 1
+  sway_client_area "$3" || return 1
   local line
   line=$(grim -g "$((DRV_X + $1)),$((DRV_Y + $2)) 1x1" - 2>/dev/null |
     convert png:- -depth 8 txt:- 2>/dev/null | tail -n 1)

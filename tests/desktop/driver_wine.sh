@@ -8,9 +8,12 @@
 # Managed by openbox as on a user's desktop: without one keys need forcing and each hide stalls 2 s.
 
 # The X driver's keys, clicks, sizes, pixels and clipboard serve as they are; this file changes
-# the session, the focus and the close.
+# the session, the focus and the close, and adds what a Windows program under a window manager
+# offers.
 # shellcheck source=driver_x11.sh
 source "$DT_DIR/driver_x11.sh"
+# shellcheck disable=SC2034 # desktop_lib.sh reads it
+DRV_CAN=(pointer empty_title move accessible_names clipboard_holder dpi)
 # shellcheck source=wine_session.sh
 source "$DT_DIR/wine_session.sh"
 
@@ -56,9 +59,14 @@ drv_end() {
 drv_focus() { timeout 2 xdotool windowfocus --sync "$1" 2>/dev/null; }
 
 # openbox gives the X focus back to the window beneath when one closes; the keys wait for it.
-drv_refocus() { dt_wait_until 3 drv_focused "$1"; }
+drv_refocus() { dt_wait_until 3 wine_focused "$1"; }
 
-drv_focused() { [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$1" ]; }
+wine_focused() { [ "$(xdotool getwindowfocus -f 2>/dev/null)" = "$1" ]; }
+
+# openbox moves a window as for a user who drags it; the place is that of the client area, which
+# is Wine's X window.
+drv_place() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Position:/ {print $2}'; }
+drv_move() { xdotool windowmove "$1" "$2" "$3" 2>/dev/null; }
 
 # Asks a window to close as a window manager does: WM_DELETE_WINDOW, which Wine turns into
 # WM_CLOSE. Wine, as Windows, takes no close from the frame of a window that the About window
@@ -97,7 +105,7 @@ drv_hold_clipboard() {
   "$WINE_SESSION_WINE" "$VELMARA_HOLD_CLIPBOARD" <"$input" >"$DRV_HOLDER_OUT" 2>>"$DT_LOG" &
   DRV_HOLDER_PID=$!
   exec {DRV_HOLDER_FD}>"$input"
-  dt_wait_until 10 drv_holder_settled
+  dt_wait_until 10 wine_holder_settled
   if ! grep -qx held "$DRV_HOLDER_OUT"; then
     echo "hold_clipboard.exe did not get the clipboard: $(cat "$DRV_HOLDER_OUT")" >&2
     drv_release_clipboard
@@ -106,9 +114,9 @@ drv_hold_clipboard() {
 }
 
 # The holder has the clipboard, or has ended without it.
-drv_holder_settled() { grep -qx held "$DRV_HOLDER_OUT" || ! kill -0 "$DRV_HOLDER_PID" 2>/dev/null; }
+wine_holder_settled() { grep -qx held "$DRV_HOLDER_OUT" || ! kill -0 "$DRV_HOLDER_PID" 2>/dev/null; }
 
-drv_holder_gone() { ! kill -0 "$DRV_HOLDER_PID" 2>/dev/null; }
+wine_holder_gone() { ! kill -0 "$DRV_HOLDER_PID" 2>/dev/null; }
 
 # Closes the holder's input and waits for it to close the clipboard and end with status 0.
 drv_release_clipboard() {
@@ -118,7 +126,7 @@ drv_release_clipboard() {
     DRV_HOLDER_FD=""
   fi
   local status=0
-  if ! dt_wait_until 5 drv_holder_gone; then
+  if ! dt_wait_until 5 wine_holder_gone; then
     kill "$DRV_HOLDER_PID" 2>/dev/null
     status=124
   fi

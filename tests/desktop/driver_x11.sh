@@ -3,7 +3,10 @@
 # shellcheck shell=bash
 # The X driver of desktop_lib.sh: a private Xvfb without a window manager, keys and clicks
 # through xdotool, the clipboard through xclip, pixels and screenshots through ImageMagick.
-# Windows are X window ids.
+# Windows are X window ids. Without a window manager nothing but the program moves a window.
+
+# shellcheck disable=SC2034 # desktop_lib.sh reads it
+DRV_CAN=(pointer empty_title)
 
 drv_begin() {
   dt_need Xvfb xdotool xwininfo xclip import compare
@@ -68,23 +71,18 @@ drv_close() { "$VELMARA_WM_DELETE" "$1"; }
 # edge.
 drv_user_height() { xdotool windowsize "$1" "$(drv_size "$1" | cut -dx -f1)" "$2" 2>/dev/null; }
 
-# The place of window $1 on the screen, "x,y"; drv_move puts window $1 at $2,$3 from outside, as
-# a window manager does.
-drv_place() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Position:/ {print $2}'; }
-drv_move() { xdotool windowmove "$1" "$2" "$3" 2>/dev/null; }
-
 # A new window may still be moving into its place: its place is the same twice running.
-drv_placed() {
+x11_placed() {
   local before
   before=$(xdotool getwindowgeometry "$1" 2>/dev/null) || return 1
   sleep 0.1
   [ "$before" = "$(xdotool getwindowgeometry "$1" 2>/dev/null)" ]
 }
 
-# Clicks at a point of window $3, once it stays in its place, then rests the pointer where
+# Clicks at point $1,$2 of window $3, once it stays in its place, then rests the pointer where
 # drv_main_window put it.
 drv_click() {
-  dt_wait_until 2 drv_placed "$3"
+  dt_wait_until 2 x11_placed "$3"
   dt_locate Form1 Label1
   xdotool mousemove --sync --window "$3" "$1" "$2" click 1 \
     mousemove --window "$DT_WIN" $((DT_X + DT_W / 2)) $((DT_Y + DT_H / 2)) 2>/dev/null

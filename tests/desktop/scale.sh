@@ -15,8 +15,7 @@ dt_energy_road 8 Tab
 
 # Wine takes the prefix's resolution: at 120 DPI a pixel is 12 twips, and the design's lengths
 # round to the nearest pixel (5385 twips wide is 449, 3780 high is 315, 5490 is 458).
-if [ "$DT_DRIVER" = wine ]; then
-  dt_case "scale: at 120 DPI the window is 449x315, and 449x458 with the energy panel"
+if dt_case_if dpi "scale: at 120 DPI the window is 449x315, and 449x458 with the energy panel"; then
   drv_close "$DT_WIN" || fail "could not ask the window to close"
   dt_expect_exit
   DT_SCALE=1

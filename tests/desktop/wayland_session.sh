@@ -19,8 +19,14 @@
 # the compositor through the socket's absolute path. As any other user everything runs as that
 # user. WL_SESSION_LOG names sway's log while the session lives.
 
+if ! declare -F velmara_wait_until >/dev/null; then
+  # shellcheck source=../../scripts/lib.sh
+  source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib.sh"
+fi
+
 WL_SESSION_DIR=""
 WL_SESSION_PID=""
+WL_SESSION_SOCKET=""
 WL_SESSION_LOG=""
 WL_SESSION_SAVED=()
 
@@ -34,6 +40,17 @@ wl_session_socket() {
   done
   return 1
 }
+
+# sway has ended, or answers on its socket: then WL_SESSION_SOCKET names its Wayland socket.
+wl_session_settled() {
+  WL_SESSION_SOCKET=""
+  kill -0 "$WL_SESSION_PID" 2>/dev/null || return 0
+  local swaysock="$WL_SESSION_DIR/compositor/sway.sock" socket
+  socket=$(wl_session_socket "$WL_SESSION_DIR/compositor") && [ -S "$swaysock" ] &&
+    SWAYSOCK=$swaysock swaymsg -t get_outputs >/dev/null 2>&1 && WL_SESSION_SOCKET=$socket
+}
+
+wl_session_ended() { ! kill -0 "$WL_SESSION_PID" 2>/dev/null; }
 
 wl_session_start() {
   local seconds=${WL_SESSION_TIMEOUT:-20}
@@ -74,25 +91,14 @@ EOF
     "${as_user[@]}" sway --config "$compositor_dir/config" </dev/null >"$WL_SESSION_LOG" 2>&1 &
   WL_SESSION_PID=$!
 
-  local socket="" deadline=$((SECONDS + seconds))
-  while [ "$SECONDS" -lt "$deadline" ]; do
-    if ! kill -0 "$WL_SESSION_PID" 2>/dev/null; then
-      break
+  if velmara_wait_until "$seconds" wl_session_settled && [ -n "$WL_SESSION_SOCKET" ]; then
+    WL_SESSION_SAVED=("${WAYLAND_DISPLAY-}" "${SWAYSOCK-}" "${XDG_RUNTIME_DIR-}")
+    export WAYLAND_DISPLAY="$WL_SESSION_SOCKET" SWAYSOCK="$swaysock" XDG_RUNTIME_DIR="$client_dir"
+    if [ "$(id -u)" -ne 0 ]; then
+      export XDG_RUNTIME_DIR="$compositor_dir"
     fi
-    if [ -z "$socket" ]; then
-      socket=$(wl_session_socket "$compositor_dir") || socket=""
-    fi
-    if [ -n "$socket" ] && [ -S "$swaysock" ] &&
-      SWAYSOCK=$swaysock swaymsg -t get_outputs >/dev/null 2>&1; then
-      WL_SESSION_SAVED=("${WAYLAND_DISPLAY-}" "${SWAYSOCK-}" "${XDG_RUNTIME_DIR-}")
-      export WAYLAND_DISPLAY="$socket" SWAYSOCK="$swaysock" XDG_RUNTIME_DIR="$client_dir"
-      if [ "$(id -u)" -ne 0 ]; then
-        export XDG_RUNTIME_DIR="$compositor_dir"
-      fi
-      return 0
-    fi
-    sleep 0.1
-  done
+    return 0
+  fi
 
   echo "wl_session_start: sway did not come up within $seconds s; its log:" >&2
   sed 's/^/  /' "$WL_SESSION_LOG" >&2
@@ -103,12 +109,8 @@ EOF
 wl_session_stop() {
   if [ -n "$WL_SESSION_PID" ]; then
     kill -TERM "$WL_SESSION_PID" 2>/dev/null || true
-    local tries=0
-    while kill -0 "$WL_SESSION_PID" 2>/dev/null && [ "$tries" -lt 50 ]; do
-      sleep 0.1
-      tries=$((tries + 1))
-    done
-    kill -KILL "$WL_SESSION_PID" 2>/dev/null || true
+    velmara_wait_until 5 wl_session_ended ||
+      kill -KILL "$WL_SESSION_PID" 2>/dev/null || true
     wait "$WL_SESSION_PID" 2>/dev/null || true
     WL_SESSION_PID=""
   fi
@@ -116,6 +118,7 @@ wl_session_stop() {
     rm -rf "$WL_SESSION_DIR"
     WL_SESSION_DIR=""
     WL_SESSION_LOG=""
+    WL_SESSION_SOCKET=""
   fi
   if [ "${#WL_SESSION_SAVED[@]}" -eq 3 ]; then
     local name index=0

@@ -50,16 +50,6 @@ EOF
 
 wine_session_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
-# Waits up to $1 seconds for command $2... to succeed.
-wine_session_wait() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
-}
-
 wine_session_start() {
   local tool
   for tool in "$WINE_SESSION_WINE" "$WINE_SESSION_SERVER" Xvfb openbox xprop; do
@@ -93,7 +83,7 @@ wine_session_start() {
   export WINEPREFIX="$WINE_SESSION_DIR/prefix" WINEDEBUG=-all WINEARCH=win64 \
     WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINESERVER=$WINE_SESSION_SERVER
   mkdir -m 0700 "$WINEPREFIX"
-  if ! wine_session_wait 20 wine_session_wm_ready; then
+  if ! velmara_wait_until 20 wine_session_wm_ready; then
     echo "wine_session_start: openbox did not come up; the log:" >&2
     sed 's/^/  /' "$WINE_SESSION_LOG" >&2
     wine_session_stop
