@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QTest>
 
+#include "control_row.h"
 #include "forms/caption.h"
 
 // What a caption shows, which access keys it marks, and the name a screen reader says for a
@@ -69,25 +70,7 @@ void CaptionTest::readCaption() {
   QCOMPARE(QString::fromStdU16String({accessKeys.begin(), accessKeys.end()}), keys);
 }
 
-namespace {
-
 using forms::Kind;
-
-// A row of a kind, with the design's own name for it or none; nothing else of it matters here.
-forms::ControlDesign Row(Kind kind, const char* name) {
-  return {.name = "Control",
-          .kind = kind,
-          .container = nullptr,
-          .caption = nullptr,
-          .left = 0,
-          .top = 0,
-          .width = 0,
-          .height = 0,
-          .tabIndex = 0,
-          .extras = {.accessibleName = name}};
-}
-
-}  // namespace
 
 void CaptionTest::accessibleName_data() {
   QTest::addColumn<int>("kind");
@@ -117,8 +100,9 @@ void CaptionTest::accessibleName() {
   QFETCH(QString, designName);
   QFETCH(QString, name);
   const QByteArray designed = designName.toUtf8();
-  const forms::ControlDesign row =
-      Row(static_cast<Kind>(kind), designName.isEmpty() ? nullptr : designed.constData());
+  const forms::ControlDesign row = test_support::ControlRow(
+      "Control", static_cast<Kind>(kind), nullptr, nullptr, 0,
+      {.accessibleName = designName.isEmpty() ? nullptr : designed.constData()});
   const auto said = forms::AccessibleName(row, caption.toStdU16String());
   QCOMPARE(said ? QString::fromStdU16String(*said) : QStringLiteral("-"), name);
 }

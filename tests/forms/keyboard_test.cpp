@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include "control_row.h"
 #include "forms/keyboard.h"
 
 // Where the keyboard goes, over a window's controls as they are at one moment: Tab, the arrows
@@ -27,34 +28,23 @@ using forms::ControlDesign;
 using forms::Kind;
 using namespace forms::keyboard;
 
-ControlDesign Row(const char* name, Kind kind, const char* container, const char* caption,
-                  int tabIndex) {
-  return {.name = name,
-          .kind = kind,
-          .container = container,
-          .caption = caption,
-          .left = 0,
-          .top = 0,
-          .width = 0,
-          .height = 0,
-          .tabIndex = tabIndex};
-}
+using test_support::ControlRow;
 
 // Listed out of tab order. By tab index: Entry, Medium, Small, Large, Go, Gift, NoteLabel,
 // Sizes, Notes, Calc, Close; the line has none. Go and Gift share G, Calc and Close share C.
 const std::array<ControlDesign, 12> kRows{
-    Row("Sizes", Kind::Frame, nullptr, "Si&zes", 7),
-    Row("Small", Kind::OptionButton, "Sizes", "Small", 2),
-    Row("Medium", Kind::OptionButton, "Sizes", "Medium", 1),
-    Row("Large", Kind::OptionButton, "Sizes", "&Large", 3),
-    Row("Entry", Kind::TextBox, nullptr, "0", 0),
-    Row("Go", Kind::CommandButton, nullptr, "&Go", 4),
-    Row("Gift", Kind::CheckBox, nullptr, "&Gift wrap", 5),
-    Row("NoteLabel", Kind::Label, nullptr, "&Notes", 6),
-    Row("Notes", Kind::TextBox, nullptr, "", 8),
-    Row("Calc", Kind::CommandButton, nullptr, "&C&alculate", 9),
-    Row("Close", Kind::CommandButton, nullptr, "&Close", 10),
-    Row("Rule", Kind::Line, nullptr, nullptr, -1),
+    ControlRow("Sizes", Kind::Frame, nullptr, "Si&zes", 7),
+    ControlRow("Small", Kind::OptionButton, "Sizes", "Small", 2),
+    ControlRow("Medium", Kind::OptionButton, "Sizes", "Medium", 1),
+    ControlRow("Large", Kind::OptionButton, "Sizes", "&Large", 3),
+    ControlRow("Entry", Kind::TextBox, nullptr, "0", 0),
+    ControlRow("Go", Kind::CommandButton, nullptr, "&Go", 4),
+    ControlRow("Gift", Kind::CheckBox, nullptr, "&Gift wrap", 5),
+    ControlRow("NoteLabel", Kind::Label, nullptr, "&Notes", 6),
+    ControlRow("Notes", Kind::TextBox, nullptr, "", 8),
+    ControlRow("Calc", Kind::CommandButton, nullptr, "&C&alculate", 9),
+    ControlRow("Close", Kind::CommandButton, nullptr, "&Close", 10),
+    ControlRow("Rule", Kind::Line, nullptr, nullptr, -1),
 };
 
 std::size_t IndexOf(const QString& name) {
