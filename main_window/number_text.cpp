@@ -8,6 +8,22 @@
 #include <cstdlib>
 #include <limits>
 #include <system_error>
+#include <version>
+
+// Doubles are read and written by <charconv> where the standard library has its floating-point
+// conversions. Where it has not (the web build's), the C library's strtod and snprintf do it, in
+// the "C" locale so that the point stays a point whatever locale the process runs in. Defining
+// VELMARA_NUMBER_TEXT_C_LIBRARY takes the C library's way everywhere, for testing it natively.
+#if defined(__cpp_lib_to_chars) && !defined(VELMARA_NUMBER_TEXT_C_LIBRARY)
+#define VELMARA_DOUBLE_CHARCONV 1
+#else
+#define VELMARA_DOUBLE_CHARCONV 0
+#include <locale.h>
+#include <stdlib.h>
+
+#include <cerrno>
+#include <cstdio>
+#endif
 
 namespace velmara {
 namespace {
@@ -86,6 +102,55 @@ std::optional<NumberShape> ShapeOf(std::string_view text) {
   return shape;
 }
 
+#if !VELMARA_DOUBLE_CHARCONV
+// The "C" locale, made once and kept for the life of the process.
+locale_t CLocale() {
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+  return c;
+}
+#endif
+
+// Reads a number's text without sign or blanks as from_chars does: result_out_of_range when the
+// value passes the largest double or is too small for even a subnormal, invalid_argument when
+// the number does not take the whole text.
+std::errc ReadDouble(std::string_view text, double& value) {
+#if VELMARA_DOUBLE_CHARCONV
+  const char* last = text.data() + text.size();
+  const auto [end, error] = std::from_chars(text.data(), last, value, std::chars_format::general);
+  if (error == std::errc{} && end != last) return std::errc::invalid_argument;
+  return error;
+#else
+  const std::string terminated(text);
+  char* end = nullptr;
+  errno = 0;
+  value = strtod_l(terminated.c_str(), &end, CLocale());
+  if (end != terminated.c_str() + terminated.size()) return std::errc::invalid_argument;
+  // strtod also reports a range error for a result it rounded into the subnormals: that result
+  // is the nearest double, and from_chars gives it without an error.
+  if (errno == ERANGE && (value == 0.0 || std::isinf(value))) {
+    return std::errc::result_out_of_range;
+  }
+  return std::errc{};
+#endif
+}
+
+// The magnitude in exponent form with `precision` digits after the point, correctly rounded, a
+// lowercase "e" and a signed exponent of at least two digits: "1.50e+00".
+std::string ScientificText(double magnitude, int precision) {
+  std::array<char, 64> buffer{};
+#if VELMARA_DOUBLE_CHARCONV
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                    std::chars_format::scientific, precision);
+  return std::string(buffer.data(), result.ptr);
+#else
+  // For this thread alone: another thread may be writing in the process locale meanwhile.
+  const locale_t previous = uselocale(CLocale());
+  const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
+  uselocale(previous);
+  return std::string(buffer.data(), static_cast<std::size_t>(length));
+#endif
+}
+
 }  // namespace
 
 std::optional<double> NumberFromText(std::string_view text) {
@@ -93,14 +158,12 @@ std::optional<double> NumberFromText(std::string_view text) {
   if (!shape) return std::nullopt;
 
   double value = 0.0;
-  const char* first = shape->body.data();
-  const char* last = first + shape->body.size();
-  const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+  const std::errc error = ReadDouble(shape->body, value);
   if (error == std::errc::result_out_of_range) {
     // Too small to hold reads as zero; too large to hold is a failure.
     if (!shape->allZero && shape->decimalExponent >= 0) return std::nullopt;
     value = 0.0;
-  } else if (error != std::errc{} || end != last || !std::isfinite(value)) {
+  } else if (error != std::errc{} || !std::isfinite(value)) {
     return std::nullopt;
   }
   return shape->negative ? -value : value;
@@ -115,10 +178,7 @@ struct Digits {
 };
 
 Digits RoundedDigits(double magnitude) {
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::scientific, kSignificantDigits - 1);
-  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  const std::string text = ScientificText(magnitude, kSignificantDigits - 1);
   const auto e = text.find('e');
   Digits digits;
   for (char c : text.substr(0, e)) {
@@ -133,16 +193,13 @@ bool FitsDouble(const Digits& digits) {
   const std::string text = digits.mantissa.substr(0, 1) + "." + digits.mantissa.substr(1) + "e" +
                            std::to_string(digits.exponent);
   double value = 0.0;
-  return std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc{};
+  return ReadDouble(text, value) == std::errc{};
 }
 
 // The 15 digits cut rather than rounded, for the few values next to the largest double whose
 // rounding would leave the double range.
 Digits CutDigits(double magnitude) {
-  std::array<char, 400> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::scientific, 30);
-  const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+  const std::string text = ScientificText(magnitude, 30);
   const auto e = text.find('e');
   Digits digits;
   for (char c : text.substr(0, e)) {
