@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "colour.h"
+
+#include <array>
+#include <cstdio>
+
+namespace forms::web {
+
+const char* CssColourOf(SystemColour colour) {
+  switch (colour) {
+    // CSS has no menu colour of its own any more: the desktop's menus are a button's grey.
+    case SystemColour::Menu:
+    case SystemColour::ButtonFace:
+      return "ButtonFace";
+    case SystemColour::WindowBackground:
+      return "Field";
+    case SystemColour::MenuText:
+    case SystemColour::WindowText:
+      return "FieldText";
+    case SystemColour::Highlight:
+      return "Highlight";
+    case SystemColour::HighlightText:
+      return "HighlightText";
+    case SystemColour::ButtonText:
+      return "ButtonText";
+  }
+  return "ButtonFace";
+}
+
+std::string CssColour(std::uint32_t value) {
+  if (const auto system = SystemColourOf(value)) return CssColourOf(*system);
+  const Rgb rgb = RgbOf(value);
+  std::array<char, 8> text{};
+  std::snprintf(text.data(), text.size(), "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+  return text.data();
+}
+
+}  // namespace forms::web
