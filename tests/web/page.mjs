@@ -4,14 +4,16 @@
 // the Tab order, typing through the key filter, a conversion, the energy and its colour, the
 // clipboard, the About dialog and Close. Usage: node page.mjs BUILD-DIR DESIGN-TSV
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { mkdtemp, readFile, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { extname, join, normalize } from 'node:path';
 import { chromium } from 'playwright-core';
 
 const [buildDir, designFile] = process.argv.slice(2);
 const kTwipsPerPixel = 15;
 const kinds = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.css': 'text/css', '.svg': 'image/svg+xml', '.png': 'image/png' };
+  '.css': 'text/css', '.svg': 'image/svg+xml', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json' };
 
 // The page, served from the build as a web server serves it, on this machine alone.
 const server = createServer(async (request, response) => {
@@ -76,8 +78,19 @@ const browser = await chromium.launch({ executablePath: process.env.VELMARA_CHRO
 const context = await browser.newContext({ viewport: { width: 800, height: 600 } });
 await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin });
 const page = await context.newPage();
+// What goes wrong in any page: a script error, a refusal by the page's security policy, a
+// request that leaves the page's own origin.
 const errors = [];
-page.on('pageerror', (error) => errors.push(error.message));
+function watch(watched) {
+  watched.on('pageerror', (error) => errors.push(error.message));
+  watched.on('console', (message) => {
+    if (message.type() === 'error') errors.push(message.text());
+  });
+  watched.on('request', (request) => {
+    if (!request.url().startsWith(`${origin}/`)) errors.push(`a request to ${request.url()}`);
+  });
+}
+watch(page);
 
 const focused = () => page.evaluate(() => {
   let at = document.activeElement;
@@ -239,7 +252,62 @@ await check('Close ends Velmara: the page says so', async () => {
   expect('windows left', await page.locator('.form').count(), 0);
 });
 
-await check('no script error on the way', async () => expect('errors', errors, []));
+// Visited once, the page is an installable app and opens with the network off: in a browser
+// profile of its own, as a user's is (a private window installs nothing).
+const profile = await mkdtemp(join(tmpdir(), 'velmara-profile-'));
+const installing = await chromium.launchPersistentContext(profile, {
+  executablePath: process.env.VELMARA_CHROMIUM || '/usr/bin/chromium', args: ['--no-sandbox'] });
+const again = await installing.newPage();
+watch(again);
+await check('installable: no installability errors; its files kept by the service worker',
+  async () => {
+    await again.goto(`${origin}/index.html`);
+    await again.waitForSelector('#Form1:not([hidden])');
+    await until('the worker in charge',
+      () => again.evaluate(() => navigator.serviceWorker.controller !== null));
+    const cdp = await installing.newCDPSession(again);
+    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+    expect('installability errors', installabilityErrors, []);
+  });
+
+await check('offline: reloaded with the network off, it still converts', async () => {
+  await installing.setOffline(true);
+  await again.reload();
+  await again.waitForSelector('#Form1:not([hidden])');
+  await again.locator('#Form1-Text1').fill('');
+  await again.locator('#Form1-Text1').focus();
+  await again.keyboard.type('10');
+  await again.keyboard.press('Alt+A');
+  await until('the result', async () =>
+    (await again.locator('#Form1-Text4').inputValue()) === '13.558');
+});
+await installing.close();
+await rm(profile, { recursive: true, force: true });
+
+await check('no script error, refused policy or foreign request on the way',
+  async () => expect('errors', errors, []));
+
+// A phone narrower than the window: the window scaled to its width, taps, the numeric keypad.
+const phone = await browser.newContext({ viewport: { width: 320, height: 640 }, isMobile: true,
+  hasTouch: true, deviceScaleFactor: 2 });
+const small = await phone.newPage();
+await check("phone: the window fits the screen's width, taps calculate", async () => {
+  await small.goto(`${origin}/index.html`);
+  await small.waitForSelector('#Form1:not([hidden])');
+  const box = await small.locator('#Form1 > .client').boundingBox();
+  expect('width on the screen', Math.round(box.width), 320);
+  expect('no sideways scrolling', await small.evaluate(
+    () => document.documentElement.scrollWidth <= document.documentElement.clientWidth), true);
+  expect('keypad', await small.locator('#Form1-Text1').getAttribute('inputmode'), 'decimal');
+  await small.locator('#Form1-Option3').tap();
+  await small.locator('#Form1-Text1').tap();
+  await small.locator('#Form1-Text1').fill('');
+  await small.keyboard.type('10');
+  await small.locator('#Form1-Command2').tap();
+  await until('the result', async () =>
+    (await small.locator('#Form1-Text4').inputValue()) === '4.54');
+});
+await phone.close();
 
 await browser.close();
 server.close();
