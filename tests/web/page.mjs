@@ -7,6 +7,7 @@ import { createServer } from 'node:http';
 import { mkdtemp, readFile, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { extname, join, normalize } from 'node:path';
+import AxeBuilder from '@axe-core/playwright';
 import { chromium } from 'playwright-core';
 
 const [buildDir, designFile] = process.argv.slice(2);
@@ -243,6 +244,20 @@ await check('About opened again: Alt+O closes it', async () => {
   await page.locator('#Form1-Command8').click();
   await until('the dialog', async () => (await page.locator('#Form2[open]').count()) === 1);
   await page.keyboard.press('Alt+O');
+  await until('closed', async () => (await page.locator('#Form2').count()) === 0);
+});
+
+// What a screen reader's user meets: every rule of axe, with the About window open and closed.
+async function axeViolations() {
+  const { violations } = await new AxeBuilder({ page }).analyze();
+  return violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+}
+await check('accessibility: axe finds no violation, the About window closed and open', async () => {
+  expect('closed', await axeViolations(), []);
+  await page.locator('#Form1-Command8').click();
+  await until('the dialog', async () => (await page.locator('#Form2[open]').count()) === 1);
+  expect('open', await axeViolations(), []);
+  await page.keyboard.press('Enter');
   await until('closed', async () => (await page.locator('#Form2').count()) === 0);
 });
 

@@ -99,6 +99,14 @@ mergeInto(LibraryManager.library, {
     element.id = UTF8ToString(name);
     element.className = sizable ? 'form' : 'form fixed';
     element.hidden = sizable ? true : false;
+    if (sizable) {
+      // The window's caption heads the page, for those who read it rather than see it; the
+      // browser shows it as the title.
+      var heading = document.createElement('h1');
+      heading.className = 'caption';
+      heading.textContent = UTF8ToString(caption);
+      element.appendChild(heading);
+    }
     var client = document.createElement('div');
     client.className = 'client';
     client.style.width = width + 'px';

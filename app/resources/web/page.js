@@ -7,8 +7,9 @@
 // On a screen narrower than the window the whole window is scaled down, never cut off.
 function fitToScreen() {
   const main = document.querySelector('main.form');
-  if (!main || !main.firstElementChild) return;
-  const width = main.firstElementChild.offsetWidth;
+  const client = main && main.querySelector('.client');
+  if (!client) return;
+  const width = client.offsetWidth;
   main.style.zoom = String(Math.min(1, document.documentElement.clientWidth / width));
 }
 window.addEventListener('resize', fitToScreen);
