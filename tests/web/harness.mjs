@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the browser tests share: the page served from the build on this machine alone, the
+// design's rows as the tests write them down once, and named cases with their checks.
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize } from 'node:path';
+
+export const kTwipsPerPixel = 15;
+const kinds = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.css': 'text/css', '.svg': 'image/svg+xml', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json' };
+
+// Serves `buildDir` as a web server serves it, on a free port of 127.0.0.1; gives its origin and
+// a function that stops it.
+export async function serve(buildDir) {
+  const server = createServer(async (request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    try {
+      const body = await readFile(join(buildDir, path === '/' ? 'index.html' : path));
+      response.writeHead(200, { 'Content-Type': kinds[extname(path)] || 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { origin: `http://127.0.0.1:${server.address().port}`, stop: () => server.close() };
+}
+
+// The rows of the design table, lengths in twips; tab -1 for none.
+export async function designRows(designFile) {
+  return (await readFile(designFile, 'utf8')).split('\n')
+    .filter((line) => line && !line.startsWith('#') && !line.startsWith('window\t'))
+    .map((line) => {
+      const [window, control, kind, container, left, top, width, height, tab, caption] =
+        line.split('\t');
+      return { window, control, kind, container, left: +left, top: +top, width: +width,
+        height: +height, tab: tab === '-' ? -1 : +tab, caption };
+    });
+}
+
+let passed = 0;
+let failed = 0;
+const faults = [];
+
+// Runs one named case; a fault or an exception fails it, and the next case runs all the same.
+export async function check(name, steps) {
+  faults.length = 0;
+  try {
+    await steps();
+  } catch (error) {
+    faults.push(String((error && error.message) || error).split('\n')[0]);
+  }
+  if (faults.length === 0) {
+    ++passed;
+    console.log(`ok    ${name}`);
+  } else {
+    ++failed;
+    console.log(`FAIL  ${name}`);
+    for (const fault of faults) console.log(`      ${fault}`);
+  }
+}
+
+export function expect(what, actual, expected) {
+  const a = JSON.stringify(actual);
+  const e = JSON.stringify(expected);
+  if (a !== e) faults.push(`${what}: expected ${e}, got ${a}`);
+}
+
+// Polls `test` until it gives true, failing the case after `seconds`.
+export async function until(what, test, seconds = 5) {
+  const deadline = Date.now() + seconds * 1000;
+  for (;;) {
+    if (await test()) return;
+    if (Date.now() > deadline) throw new Error(`${what}: not within ${seconds} s`);
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+}
+
+// Prints the tally and gives the exit status: a run without a case fails too.
+export function finish() {
+  console.log(`${passed} passed, ${failed} failed`);
+  return failed === 0 && passed > 0 ? 0 : 1;
+}

@@ -1,0 +1,191 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The desktop's scenarios in a browser, written once for every browser the tests drive: they use
+// what playwright's and puppeteer's pages share, and `key`, the driver's way to press a key with
+// its modifiers ("Alt+A", "Shift+Tab").
+import { check, expect, kTwipsPerPixel, until } from './harness.mjs';
+
+// The window's parts as a user meets them, read in the page.
+function reader(page) {
+  const inPage = (selector, read) => page.evaluate(read, selector);
+  return {
+    focused: () => page.evaluate(() => {
+      let at = document.activeElement;
+      while (at && !at.id) at = at.parentElement;
+      return at ? at.id.replace(/^Form\d-/, '') : '(none)';
+    }),
+    value: (id) => inPage(`#Form1-${id}`, (s) => document.querySelector(s).value),
+    text: (id) => inPage(`#Form1-${id}`, (s) => document.querySelector(s).textContent),
+    box: (selector) => inPage(selector, (s) => {
+      const element = document.querySelector(s);
+      if (!element) return null;
+      const r = element.getBoundingClientRect();
+      return { x: r.x, y: r.y, width: r.width, height: r.height };
+    }),
+    clientSize: () => inPage('#Form1 > .client', (s) => {
+      const r = document.querySelector(s).getBoundingClientRect();
+      return `${Math.round(r.width)}x${Math.round(r.height)}`;
+    }),
+    open: (selector) => inPage(selector, (s) => {
+      const dialog = document.querySelector(s);
+      return dialog ? dialog.open : false;
+    }),
+    count: (selector) => inPage(selector, (s) => document.querySelectorAll(s).length),
+  };
+}
+
+// Empties a box as a paste would (Ctrl+A does nothing in the number boxes), then types.
+async function typeInto(page, id, typed) {
+  await page.evaluate((s) => { document.querySelector(s).value = ''; }, `#Form1-${id}`);
+  await page.focus(`#Form1-${id}`);
+  await page.keyboard.type(typed);
+}
+
+// From the page just opened to the energy calculated and the About window gone again.
+export async function desktopScenarios(page, key, design) {
+  const read = reader(page);
+
+  await check('start: the caption is the title, the client area 359x252, Option1 has the keys',
+    async () => {
+      expect('title', await page.title(), 'Velmara');
+      expect('client area', await read.clientSize(), '359x252');
+      expect('focus', await read.focused(), 'Option1');
+    });
+
+  await check('every control of the main window at its design place and size', async () => {
+    const client = await read.box('#Form1 > .client');
+    const frames = {};
+    for (const row of design.filter((r) => r.window === 'Form1' && r.kind !== 'Form')) {
+      if (row.kind === 'Line') continue;
+      const box = await read.box(`#Form1-${row.control}`);
+      const base = row.container === '-' ? { x: 0, y: 0 } : frames[row.container];
+      const want = [base.x + Math.round(row.left / kTwipsPerPixel),
+        base.y + Math.round(row.top / kTwipsPerPixel), Math.round(row.width / kTwipsPerPixel),
+        Math.round(row.height / kTwipsPerPixel)];
+      const got = box && [Math.round(box.x - client.x), Math.round(box.y - client.y),
+        Math.round(box.width), Math.round(box.height)];
+      expect(row.control, got, want);
+      if (got && row.kind === 'Frame') frames[row.control] = { x: got[0], y: got[1] };
+    }
+  });
+
+  await check('Tab goes by the tab indexes, an option group one stop, round at the end',
+    async () => {
+      const stops = [];
+      for (let i = 0; i < 17; ++i) {
+        await key('Tab');
+        stops.push(await read.focused());
+      }
+      expect('stops', stops, ['Check1', 'Text1', 'Command4', 'Command3', 'Command2', 'Command1',
+        'Option11', 'Text2', 'Text3', 'Command5', 'Command6', 'Command8', 'Command7', 'Text4',
+        'Text5', 'Option1', 'Check1']);
+      expect('client area, the energy panel reached out of view', await read.clientSize(),
+        '359x252');
+      await key('Shift+Tab');
+      expect('Shift+Tab', await read.focused(), 'Option1');
+    });
+
+  await check('typing: only digits and one point go in; Ctrl+A and Backspace do nothing; 10 at most',
+    async () => {
+      await typeInto(page, 'Text1', 'a1,2.3.4x');
+      expect('typed', await read.value('Text1'), '12.34');
+      await key('Control+A');
+      await page.keyboard.type('5');
+      expect('Ctrl+A selects nothing', await read.value('Text1'), '12.345');
+      await key('Backspace');
+      expect('after Backspace', await read.value('Text1'), '12.345');
+      await typeInto(page, 'Text1', '123456789012');
+      expect('the length limit', await read.value('Text1'), '1234567890');
+    });
+
+  await check('Pounds - Kilograms: 10 lbs is 4.54 kg, Alt+A calculates', async () => {
+    await page.click('#Form1-Option3 input');
+    expect('units', [await read.text('Label3'), await read.text('Label4')], ['lbs', 'kg']);
+    await typeInto(page, 'Text1', '10');
+    await key('Alt+A');
+    await until('the result', async () => (await read.value('Text4')) === '4.54');
+  });
+
+  await check('Alt+C, on both Calculate and Close, moves between them and presses neither',
+    async () => {
+      await typeInto(page, 'Text1', '3');
+      await key('Alt+C');
+      expect('first', await read.focused(), 'Command2');
+      await key('Alt+C');
+      expect('second', await read.focused(), 'Command1');
+      expect('nothing calculated', await read.value('Text4'), '4.54');
+      expect('still running', await read.count('#Form1:not([hidden])'), 1);
+    });
+
+  await check('arrow keys choose round the option group', async () => {
+    await page.click('#Form1-Option1 input');
+    await key('ArrowUp');
+    expect('Up from the first', await read.focused(), 'Option10');
+    expect('unit', await read.text('Label3'), 'Miles');
+    await key('ArrowDown');
+    expect('Down from the last', await read.focused(), 'Option1');
+  });
+
+  await check('energy: Alt+M opens the panel; 15 grains at 610 fps is 12.3967217 on yellow',
+    async () => {
+      await key('Alt+M');
+      expect('client area', await read.clientSize(), '359x366');
+      expect('caption', await read.text('Command4'), '<< Muzzle Energy');
+      await typeInto(page, 'Text2', '15');
+      await typeInto(page, 'Text3', '610');
+      await key('Alt+E');
+      await until('the energy', async () => (await read.value('Text5')) === '12.3967217');
+      expect('colour', await page.evaluate(
+        () => getComputedStyle(document.querySelector('#Form1-Text5')).backgroundColor),
+      'rgb(255, 255, 0)');
+    });
+
+  await check('About: a modal dialog over the main window; Escape leaves it open; Enter closes it',
+    async () => {
+      await page.click('#Form1-Command8');
+      await until('the dialog', () => read.open('#Form2'));
+      expect('its OK has the keys', await read.focused(), 'Command1');
+      const over = await read.box('#Form1 > .client');
+      const about = await read.box('#Form2');
+      expect('its size, with its frame', [about.width, about.height], [318, 172]);
+      expect('over the middle of the main window',
+        [Math.round(about.x + about.width / 2), Math.round(about.y + about.height / 2)],
+        [Math.round(over.x + over.width / 2), Math.round(over.y + over.height / 2)]);
+      expect('the main window takes no input',
+        await page.evaluate(() => document.querySelector('#Form1').inert), true);
+      await key('Escape');
+      expect('open after Escape', await read.open('#Form2'), true);
+      await key('Alt+M');
+      expect('Alt+M does not reach the main window', await read.clientSize(), '359x366');
+      await key('Enter');
+      await until('closed', async () => (await read.count('#Form2')) === 0);
+      expect('the main window takes input',
+        await page.evaluate(() => document.querySelector('#Form1').inert), false);
+      expect('the keys start again from Option1', await read.focused(), 'Option1');
+    });
+
+  await check('About opened again: Alt+O closes it', async () => {
+    await page.click('#Form1-Command8');
+    await until('the dialog', () => read.open('#Form2'));
+    await key('Alt+O');
+    await until('closed', async () => (await read.count('#Form2')) === 0);
+  });
+}
+
+// Close ends the program: the page says so, or, where the browser lets a page close itself (a
+// window a script opened, an installed app's), the page is gone.
+export async function closeScenario(page) {
+  const read = reader(page);
+  await check('Close ends Velmara: the page says so, or closes', async () => {
+    await page.click('#Form1-Command1');
+    const ended = async () => {
+      if (page.isClosed()) return true;
+      try {
+        return (await read.count('.ended')) === 1 && (await read.count('.form')) === 0;
+      } catch {
+        return page.isClosed();
+      }
+    };
+    await until('the end', ended);
+  });
+}
