@@ -50,6 +50,17 @@ export async function desktopScenarios(page, key, design) {
       expect('title', await page.title(), 'Velmara');
       expect('client area', await read.clientSize(), '359x252');
       expect('focus', await read.focused(), 'Option1');
+      // The table's ten equivalences ("1 foot pound = ...") each start a line of their own.
+      expect('lines of the table', await page.evaluate(() => {
+        const text = document.querySelector('#Form1-Label1').firstChild;
+        const starts = Array.from(text.data.matchAll(/1 [a-z]/g), (m) => m.index);
+        const range = document.createRange();
+        return starts.map((at) => {
+          range.setStart(text, at);
+          range.setEnd(text, at + 1);
+          return Math.round(range.getBoundingClientRect().left);
+        }).filter((left, i, all) => left === all[0]).length;
+      }), 10);
     });
 
   await check('every control of the main window at its design place and size', async () => {
