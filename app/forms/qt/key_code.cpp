@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 
+#include "forms/key_code.h"
+
 namespace forms::qt {
 
 std::optional<std::int16_t> KeyCodeFor(int key, Qt::KeyboardModifiers modifiers,
@@ -13,16 +15,16 @@ std::optional<std::int16_t> KeyCodeFor(int key, Qt::KeyboardModifiers modifiers,
   const bool control = modifiers.testFlag(Qt::ControlModifier);
   const bool alt = modifiers.testFlag(Qt::AltModifier);
   if (control && !alt && key >= Qt::Key_A && key <= Qt::Key_Z) {
-    return static_cast<std::int16_t>(key - Qt::Key_A + 1);
+    return KeyCodeOfControlLetter(static_cast<char32_t>(key));
   }
   switch (key) {
     case Qt::Key_Backspace:
-      return 8;
+      return KeyCodeOf(ControlKey::Backspace);
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      return 13;
+      return KeyCodeOf(ControlKey::Enter);
     case Qt::Key_Escape:
-      return 27;
+      return KeyCodeOf(ControlKey::Escape);
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete:
@@ -35,9 +37,7 @@ std::optional<std::int16_t> KeyCodeFor(int key, Qt::KeyboardModifiers modifiers,
   if (characters.size() != 1) return std::nullopt;
   const char32_t character = characters.front();
   if (character < 0x20 || character == 0x7F || !QChar::isPrint(character)) return std::nullopt;
-  // A character beyond 16 bits has no code of its own: like a single-byte system, say "?".
-  if (character > 0xFFFF) return static_cast<std::int16_t>(u'?');
-  return static_cast<std::int16_t>(static_cast<std::uint16_t>(character));
+  return KeyCodeOfCharacter(character);
 }
 
 std::optional<std::int16_t> KeyCodeFor(const QKeyEvent& event) {

@@ -54,14 +54,16 @@ mergeInto(LibraryManager.library, {
         event.stopPropagation();
       }
     },
-    // A key that gives the KeyPress handler a code of its own before the box sees it.
-    codeOfKeyDown: function (event) {
-      if (event.altKey || event.metaKey) return 0;
-      if (event.ctrlKey) return /^Key[A-Z]$/.test(event.code) ? event.code.charCodeAt(3) - 64 : 0;
-      if (event.key === 'Backspace') return 8;
-      if (event.key === 'Enter') return 13;
-      if (event.key === 'Escape') return 27;
-      return 0;
+    // A key in a box that types no character of its own, for its KeyPress handler: Ctrl with a
+    // letter, or Backspace, Enter or Escape. True when the handler discarded it.
+    discardsKeyDown: function (control, event) {
+      if (event.altKey || event.metaKey) return false;
+      if (event.ctrlKey) {
+        return /^Key[A-Z]$/.test(event.code) &&
+            _velmara_web_key_down(control, event.code.charCodeAt(3), 0) !== 0;
+      }
+      var named = {Backspace: 1, Enter: 2, Escape: 3}[event.key];
+      return named !== undefined && _velmara_web_key_down(control, 0, named) !== 0;
     },
     // A dialog opens over the middle of the page's window, as a window over its owner does.
     centre: function (dialog) {
@@ -170,18 +172,19 @@ mergeInto(LibraryManager.library, {
         outer.autocomplete = 'off';
         outer.spellcheck = false;
         outer.addEventListener('keydown', function (event) {
-          var code = Dom.codeOfKeyDown(event);
-          if (code && _velmara_web_key_press(control, code) === 0) event.preventDefault();
+          if (Dom.discardsKeyDown(control, event)) event.preventDefault();
         });
         outer.addEventListener('beforeinput', function (event) {
           // Pasted text goes in as it is, and is judged when a button reads the box.
           if (event.inputType !== 'insertText' || event.data === null) return;
           event.preventDefault();
           for (var character of Array.from(event.data)) {
-            var code = _velmara_web_key_press(control, character.length > 1 ? 63 :
-                                              character.charCodeAt(0));
-            if (code) Dom.insert(outer, code === character.charCodeAt(0) ? character :
-                                 String.fromCharCode(code));
+            var code = _velmara_web_key_press(control, character.codePointAt(0));
+            if (code === character.codePointAt(0)) {
+              Dom.insert(outer, character);
+            } else if (code) {
+              Dom.insert(outer, String.fromCharCode(code));
+            }
           }
         });
         break;

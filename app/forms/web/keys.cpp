@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "forms/key_code.h"
 #include "forms/native.h"
 #include "window.h"
 
@@ -38,12 +39,35 @@ EMSCRIPTEN_KEEPALIVE void velmara_web_click(int control) {
     static_cast<forms::Clickable&>(clicked->Api()).FireClick();
 }
 
-// The code a box's KeyPress handler leaves for a typed character; 0 discards it.
-EMSCRIPTEN_KEEPALIVE int velmara_web_key_press(int control, int code) {
+namespace {
+
+// The code the box's KeyPress handler leaves for `code`; 0 discards the key.
+int KeyPress(int control, std::int16_t code) {
   forms::NativeControl* box = forms::NativeControl::FromId(control);
   if (!box || box->Row().kind != forms::Kind::TextBox) return code;
-  const auto keyAscii = static_cast<std::int16_t>(code);
-  return static_cast<std::uint16_t>(
-      static_cast<forms::TextBox&>(box->Api()).FireKeyPress(keyAscii));
+  return static_cast<std::uint16_t>(static_cast<forms::TextBox&>(box->Api()).FireKeyPress(code));
+}
+
+}  // namespace
+
+// A character typed into a box, by its code point: the code its KeyPress handler leaves.
+EMSCRIPTEN_KEEPALIVE int velmara_web_key_press(int control, int character) {
+  return KeyPress(control, forms::KeyCodeOfCharacter(static_cast<char32_t>(character)));
+}
+
+// A key that types no character of its own, in a box: Ctrl with a letter (`letter`), or
+// `named` 1 Backspace, 2 Enter, 3 Escape. 1 when the KeyPress handler discarded it.
+EMSCRIPTEN_KEEPALIVE int velmara_web_key_down(int control, int letter, int named) {
+  constexpr forms::ControlKey kNamed[] = {forms::ControlKey::Backspace, forms::ControlKey::Enter,
+                                          forms::ControlKey::Escape};
+  std::int16_t code = 0;
+  if (letter != 0) {
+    code = forms::KeyCodeOfControlLetter(static_cast<char32_t>(letter));
+  } else if (named >= 1 && named <= 3) {
+    code = forms::KeyCodeOf(kNamed[named - 1]);
+  } else {
+    return 0;
+  }
+  return KeyPress(control, code) == 0 ? 1 : 0;
 }
 }

@@ -10,6 +10,7 @@
 #include "colour.h"
 #include "font.h"
 #include "forms/caption.h"
+#include "forms/key_code.h"
 #include "forms/keyboard.h"
 #include "text.h"
 #include "window.h"
@@ -187,8 +188,10 @@ LRESULT NativeControl::Typed(HWND hwnd, WPARAM character, LPARAM lParam) {
     dropLowSurrogate_ = false;
     return 0;
   }
-  // A character beyond 16 bits has no code of its own: like a single-byte system, say "?".
-  const auto code = static_cast<std::int16_t>(IsHighSurrogate(character) ? u'?' : character);
+  // Windows sends a character beyond 16 bits in two halves; the first stands for the whole.
+  constexpr char32_t kBeyond16Bits = 0x10000;
+  const std::int16_t code = KeyCodeOfCharacter(
+      IsHighSurrogate(character) ? kBeyond16Bits : static_cast<char32_t>(character));
   const std::int16_t keyAscii = static_cast<const TextBox&>(Api()).FireKeyPress(code);
   constexpr std::int16_t kSelectAll = 1;
   if (keyAscii == kSelectAll && code == kSelectAll) SendMessageW(hwnd, EM_SETSEL, 0, -1);
