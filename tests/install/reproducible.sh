@@ -4,7 +4,8 @@
 # Every download, made twice from one source tree as a user's release build makes it
 # (scripts/package, scripts/package-windows), must come out byte for byte the same. The two
 # builds differ in everything that must not matter: the folder, the time of the checkout and of
-# the build, the umask and the time zone. A difference is shown with diffoscope.
+# the build, the umask and the time zone. A difference is shown with diffoscope. The SHA256SUMS
+# that the scripts write must hold the downloads' sums.
 # Usage: reproducible.sh <source dir> <scratch dir>
 set -uo pipefail
 source_dir=$(realpath "$1") scratch=$2
@@ -61,7 +62,7 @@ build_in "$second" 002 Pacific/Auckland &
 second_build=$!
 wait "$first_build" || fail "the first build failed"
 wait "$second_build" || fail "the second build failed"
-[ "$failures" -eq 0 ] || exit 1
+finish_checks
 echo "Built twice in $((SECONDS - started)) s"
 
 mapfile -t made <"$first.made"
@@ -79,6 +80,17 @@ for artefact in "${made[@]}"; do
     diffoscope --text - --max-report-size 200000 "$one" "$other"
   fi
 done
+
+# The sums the scripts write beside the downloads are the downloads', every one of them.
+for tree in "$first" "$second"; do
+  for folder in build/release build/windows; do
+    (cd "$tree/$folder" && sha256sum --strict --quiet -c SHA256SUMS) ||
+      fail "$tree/$folder/SHA256SUMS does not hold the sums of what is there"
+  done
+done
+listed=$(cat "$first"/build/{release,windows}/SHA256SUMS | awk '{print $2}' | sort | xargs)
+downloads=$(printf '%s\n' "${made[@]}" | grep -v '/Velmara\.exe$' | xargs -n1 basename | sort | xargs)
+[ "$listed" = "$downloads" ] || fail "SHA256SUMS name [$listed], not the downloads [$downloads]"
 
 finish_checks
 echo "every download is the same in both builds"
