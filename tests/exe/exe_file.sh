@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Velmara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows program file as Windows reads it before running it: its subsystem, the DLLs it
-# loads, its version data, its icon and its manifest. Usage: exe_file.sh PATH-TO-Velmara.exe
+# The Windows program file as Windows reads it before running it: its subsystem, its protections,
+# the DLLs it loads, its version data, its icon and its manifest.
+# Usage: exe_file.sh PATH-TO-Velmara.exe
 set -u
 
 exe=${1:?usage: $0 PATH-TO-Velmara.exe}
@@ -26,9 +27,28 @@ resources=$(x86_64-w64-mingw32-windres -i "$exe" -O rc) || {
 # A window program: Windows opens no console for it.
 grep -Eq '^Subsystem[[:space:]]+00000002' <<<"$headers" || fail "the subsystem is not Windows GUI"
 
-# Only DLLs that every Windows has: the compiler's run-time libraries are linked in.
+# Windows loads the program at a random address anywhere in 64-bit space and runs no code from
+# its data.
+dll_flags=$(awk '/^DllCharacteristics/ {on = 1; next}
+                 on && /^[[:space:]]+[A-Z_]+$/ {print $1; next}
+                 {on = 0}' <<<"$headers")
+for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
+  grep -qx "$flag" <<<"$dll_flags" ||
+    fail "DllCharacteristics lack $flag: [$(xargs <<<"$dll_flags")]"
+done
+# The file header holds no build time, so that two builds of one commit are the same file.
+pe_header=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
+stamp=$(od -An -tu4 -j$((pe_header + 8)) -N4 "$exe" | tr -d ' ')
+[ "$stamp" = 0 ] || fail "the file header's time stamp is $stamp ($(date -u -d "@$stamp")), not 0"
+# Functions with arrays on the stack check a guard before they return: the run-time's handler
+# for a smashed guard is linked in only when the code calls it.
+grep -qaF '*** stack smashing detected ***' "$exe" || fail "no stack protector in the program"
+
+# Only DLLs that every Windows has: the compiler's run-time libraries are linked in (the stack
+# protector's takes its random guard from ADVAPI32).
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr '[:lower:]' '[:upper:]' | sort)
-allowed="COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL OLEACC.DLL OLEAUT32.DLL USER32.DLL"
+allowed="ADVAPI32.DLL COMCTL32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL OLEACC.DLL"
+allowed+=" OLEAUT32.DLL USER32.DLL"
 [ -n "$imports" ] || fail "no imports read"
 for dll in $imports; do
   case " $allowed " in
