@@ -50,6 +50,13 @@ export async function desktopScenarios(page, key, design) {
       expect('title', await page.title(), 'Velmara');
       expect('client area', await read.clientSize(), '359x252');
       expect('focus', await read.focused(), 'Option1');
+      expect("a button's caption in its middle", await page.evaluate(() => {
+        const button = document.querySelector('#Form1-Command3');
+        const range = document.createRange();
+        range.selectNodeContents(button);
+        const [text, box] = [range.getBoundingClientRect(), button.getBoundingClientRect()];
+        return Math.abs(text.left + text.width / 2 - (box.left + box.width / 2)) <= 1;
+      }), true);
       // The table's ten equivalences ("1 foot pound = ...") each start a line of their own.
       expect('lines of the table', await page.evaluate(() => {
         const text = document.querySelector('#Form1-Label1').firstChild;

@@ -243,8 +243,8 @@ mergeInto(LibraryManager.library, {
   velmara_dom_style__deps: ['$Dom'],
   velmara_dom_style: function (control, align, maxLength, readOnly, border, transparent) {
     var c = Dom.controls[control];
-    var aligned = ['left', 'right', 'center'][align];
-    c.outer.style.textAlign = aligned;
+    // Boxes and labels align their text as the design says; buttons keep theirs in the middle.
+    if (c.kind === 1 || c.kind === 2) c.outer.style.textAlign = ['left', 'right', 'center'][align];
     if (c.kind === 1) {
       if (maxLength > 0) c.outer.maxLength = maxLength;
       c.outer.readOnly = readOnly !== 0;

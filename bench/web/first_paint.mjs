@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 The Velmara developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// First paint of the web page against a plain HTML page of the same elements, in headless
+// Chromium: the plain page is the page's own window as the program builds it, saved once without
+// its scripts. Each pair loads both in fresh browser contexts (nothing cached), in turn beginning
+// with the other one, and reads the first contentful paint. Prints each run's medians and the
+// median of the per-pair ratios Velmara / plain page, then the range of those over the runs.
+// Usage: node first_paint.mjs BUILD-DIR RUNS PAIRS
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize } from 'node:path';
+
+const { chromium } = await import(
+  new URL('../../tests/web/node_modules/playwright-core/index.mjs', import.meta.url));
+
+const [buildDir, runsText, pairsText] = process.argv.slice(2);
+const runs = Number(runsText);
+const pairs = Number(pairsText);
+const kinds = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.css': 'text/css', '.svg': 'image/svg+xml', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json' };
+
+let plainPage = '';
+const server = createServer(async (request, response) => {
+  const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+  if (path === '/plain.html') {
+    response.writeHead(200, { 'Content-Type': 'text/html' });
+    response.end(plainPage);
+    return;
+  }
+  try {
+    const body = await readFile(join(buildDir, path));
+    response.writeHead(200, { 'Content-Type': kinds[extname(path)] || 'application/octet-stream' });
+    response.end(body);
+  } catch {
+    response.writeHead(404);
+    response.end();
+  }
+});
+await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+const origin = `http://127.0.0.1:${server.address().port}`;
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
+
+async function firstPaint(path, ready) {
+  const context = await browser.newContext({ viewport: { width: 800, height: 600 },
+    serviceWorkers: 'block' });
+  const page = await context.newPage();
+  await page.goto(`${origin}/${path}`);
+  await page.waitForSelector(ready);
+  const paint = await page.evaluate(() => new Promise((resolve) => {
+    const seen = () => performance.getEntriesByName('first-contentful-paint')[0];
+    if (seen()) return resolve(seen().startTime);
+    new PerformanceObserver(() => seen() && resolve(seen().startTime))
+      .observe({ type: 'paint', buffered: true });
+  }));
+  await context.close();
+  return paint;
+}
+
+// The plain page: the window as the program built it, without the scripts that build it.
+{
+  const context = await browser.newContext({ serviceWorkers: 'block' });
+  const page = await context.newPage();
+  await page.goto(`${origin}/index.html`);
+  await page.waitForSelector('#Form1:not([hidden])');
+  plainPage = await page.evaluate(() => {
+    const copy = document.documentElement.cloneNode(true);
+    // Without the scripts, and the policy that lets only the scripts style the elements.
+    copy.querySelectorAll('script, noscript, meta[http-equiv]').forEach((node) => node.remove());
+    return `<!DOCTYPE html>\n${copy.outerHTML}`;
+  });
+  await context.close();
+}
+
+const median = (values) => {
+  const sorted = [...values].sort((a, b) => a - b);
+  const middle = Math.floor(sorted.length / 2);
+  return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+};
+const results = [];
+for (let run = 1; run <= runs; ++run) {
+  const velmara = [];
+  const plain = [];
+  const ratios = [];
+  for (let pair = 0; pair < pairs; ++pair) {
+    const order = pair % 2 === 0 ? ['velmara', 'plain'] : ['plain', 'velmara'];
+    const times = {};
+    for (const which of order) {
+      times[which] = which === 'velmara'
+        ? await firstPaint('index.html', '#Form1:not([hidden])')
+        : await firstPaint('plain.html', '#Form1-Command1');
+    }
+    velmara.push(times.velmara);
+    plain.push(times.plain);
+    ratios.push(times.velmara / times.plain);
+  }
+  const result = { velmara: median(velmara), plain: median(plain), ratio: median(ratios) };
+  results.push(result);
+  console.log(`run ${run}: first paint ${result.velmara.toFixed(1)} ms against ` +
+    `${result.plain.toFixed(1)} ms, ratio ${result.ratio.toFixed(3)} (median of ${pairs} pairs)`);
+}
+const range = (key, digits) => {
+  const values = results.map((r) => r[key]);
+  return `${Math.min(...values).toFixed(digits)} to ${Math.max(...values).toFixed(digits)}`;
+};
+console.log(`over ${runs} runs: Velmara ${range('velmara', 1)} ms, plain page ` +
+  `${range('plain', 1)} ms, ratio ${range('ratio', 3)}`);
+await browser.close();
+server.close();
