@@ -2,10 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Velmara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Every download, made twice from one source tree as a user's release build makes it
-# (scripts/package, scripts/package-windows), must come out byte for byte the same. The two
-# builds differ in everything that must not matter: the folder, the time of the checkout and of
-# the build, the umask and the time zone. A difference is shown with diffoscope. The SHA256SUMS
-# that the scripts write must hold the downloads' sums.
+# (scripts/package, scripts/package-windows, scripts/package-web), must come out byte for byte
+# the same. The two builds differ in everything that must not matter: the folder, the time of the
+# checkout and of the build, the umask and the time zone. A difference is shown with diffoscope.
+# The SHA256SUMS that the scripts write must hold the downloads' sums.
 # Usage: reproducible.sh <source dir> <scratch dir>
 set -uo pipefail
 source_dir=$(realpath "$1") scratch=$2
@@ -47,7 +47,8 @@ build_in() {
   local tree=$1 mask=$2 zone=$3
   (
     umask "$mask" && copy_tree "$tree" && cd "$tree" && export TZ=$zone &&
-      scripts/package && scripts/package-windows && echo build/windows/Velmara.exe
+      scripts/package && scripts/package-windows && scripts/package-web &&
+      echo build/windows/Velmara.exe
   ) >"$tree.made" 2>"$tree.log" || { cat "$tree.log" >&2; return 1; }
 }
 
@@ -66,7 +67,7 @@ finish_checks
 echo "Built twice in $((SECONDS - started)) s"
 
 mapfile -t made <"$first.made"
-[ "${#made[@]}" -eq 4 ] || fail "expected four artefacts, the scripts named: ${made[*]}"
+[ "${#made[@]}" -eq 5 ] || fail "expected five artefacts, the scripts named: ${made[*]}"
 for artefact in "${made[@]}"; do
   one=$first/$artefact other=$second/$artefact
   if [ ! -f "$one" ] || [ ! -f "$other" ]; then
@@ -83,12 +84,12 @@ done
 
 # The sums the scripts write beside the downloads are the downloads', every one of them.
 for tree in "$first" "$second"; do
-  for folder in build/release build/windows; do
+  for folder in build/release build/windows build/web; do
     (cd "$tree/$folder" && sha256sum --strict --quiet -c SHA256SUMS) ||
       fail "$tree/$folder/SHA256SUMS does not hold the sums of what is there"
   done
 done
-listed=$(cat "$first"/build/{release,windows}/SHA256SUMS | awk '{print $2}' | sort | xargs)
+listed=$(cat "$first"/build/{release,windows,web}/SHA256SUMS | awk '{print $2}' | sort | xargs)
 downloads=$(printf '%s\n' "${made[@]}" | grep -v '/Velmara\.exe$' | xargs -n1 basename | sort | xargs)
 [ "$listed" = "$downloads" ] || fail "SHA256SUMS name [$listed], not the downloads [$downloads]"
 

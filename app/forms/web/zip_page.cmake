@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Packs FILES (in the working folder) into the zip ZIP, in the order given, each entry with the
 # time SOURCE_DATE_EPOCH gives, or 1 January 1980 (the zip format's first day) without one, and
-# no other times or owners: the same files give the same bytes.
+# no other times or owners, and every file readable by all and writable by its owner alone,
+# whatever the umask of the checkout and the build: the same files give the same bytes.
 if(DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
   set(epoch "$ENV{SOURCE_DATE_EPOCH}")
 else()
@@ -13,6 +14,7 @@ file(REMOVE_RECURSE "${stage}")
 file(MAKE_DIRECTORY "${stage}")
 foreach(name IN LISTS FILES)
   file(COPY_FILE "${name}" "${stage}/${name}")
+  file(CHMOD "${stage}/${name}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 endforeach()
 file(REMOVE "${ZIP}")
 execute_process(COMMAND touch -d "@${epoch}" ${FILES} WORKING_DIRECTORY "${stage}"
