@@ -6,9 +6,7 @@
 // with the other one, and reads the first contentful paint. Prints each run's medians and the
 // median of the per-pair ratios Velmara / plain page, then the range of those over the runs.
 // Usage: node first_paint.mjs BUILD-DIR RUNS PAIRS
-import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
-import { extname, join, normalize } from 'node:path';
+import { serve } from '../../tests/web/harness.mjs';
 
 const { chromium } = await import(
   new URL('../../tests/web/node_modules/playwright-core/index.mjs', import.meta.url));
@@ -16,29 +14,9 @@ const { chromium } = await import(
 const [buildDir, runsText, pairsText] = process.argv.slice(2);
 const runs = Number(runsText);
 const pairs = Number(pairsText);
-const kinds = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.css': 'text/css', '.svg': 'image/svg+xml', '.png': 'image/png',
-  '.webmanifest': 'application/manifest+json' };
 
 let plainPage = '';
-const server = createServer(async (request, response) => {
-  const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-  if (path === '/plain.html') {
-    response.writeHead(200, { 'Content-Type': 'text/html' });
-    response.end(plainPage);
-    return;
-  }
-  try {
-    const body = await readFile(join(buildDir, path));
-    response.writeHead(200, { 'Content-Type': kinds[extname(path)] || 'application/octet-stream' });
-    response.end(body);
-  } catch {
-    response.writeHead(404);
-    response.end();
-  }
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-const origin = `http://127.0.0.1:${server.address().port}`;
+const { origin, stop } = await serve(buildDir, { '/plain.html': () => plainPage });
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
 
 async function firstPaint(path, ready) {
@@ -106,4 +84,4 @@ const range = (key, digits) => {
 console.log(`over ${runs} runs: Velmara ${range('velmara', 1)} ms, plain page ` +
   `${range('plain', 1)} ms, ratio ${range('ratio', 3)}`);
 await browser.close();
-server.close();
+stop();

@@ -11,11 +11,17 @@ const kinds = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'applic
   '.css': 'text/css', '.svg': 'image/svg+xml', '.png': 'image/png',
   '.webmanifest': 'application/manifest+json' };
 
-// Serves `buildDir` as a web server serves it, on a free port of 127.0.0.1; gives its origin and
-// a function that stops it.
-export async function serve(buildDir) {
+// Serves `buildDir` as a web server serves it, on a free port of 127.0.0.1, and besides it the
+// pages `made` gives by their paths (each a function giving its HTML); gives its origin and a
+// function that stops it.
+export async function serve(buildDir, made = {}) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    if (made[path]) {
+      response.writeHead(200, { 'Content-Type': 'text/html' });
+      response.end(made[path]());
+      return;
+    }
     try {
       const body = await readFile(join(buildDir, path === '/' ? 'index.html' : path));
       response.writeHead(200, { 'Content-Type': kinds[extname(path)] || 'application/octet-stream' });
