@@ -27,12 +27,6 @@ CommandButtonWidget::CommandButtonWidget(QWidget* parent)
   connect(this, &QPushButton::clicked, this, [this] { FireClick(*this); });
 }
 
-void CommandButtonWidget::SetCaption(const QString& caption) {
-  setText(caption);
-  // Qt would take the first marked letter as a shortcut of its own.
-  setShortcut(QKeySequence());
-}
-
 TextBoxWidget::TextBoxWidget(QWidget* parent) : QLineEdit(parent), NativeControl(this) {}
 
 void TextBoxWidget::ApplyBackColor() {

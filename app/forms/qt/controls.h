@@ -42,8 +42,6 @@ W& WidgetOf(const Control& control) {
 class CommandButtonWidget : public QPushButton, public NativeControl {
  public:
   explicit CommandButtonWidget(QWidget* parent);
-  // The caption with its marks; the window, not Qt, answers its access keys.
-  void SetCaption(const QString& caption);
 };
 
 class TextBoxWidget : public QLineEdit, public NativeControl {

@@ -16,7 +16,6 @@ class NativeForm : public QWidget {
 
   Form& Api() const { return form_; }
   QWidget& Client() const { return *client_; }
-  BorderStyle Border() const { return border_; }
 
   // Resizes the window as the program's own change of size.
   void ResizeTo(QSize size);

@@ -39,7 +39,6 @@ class NativeForm {
   ~NativeForm();
 
   Form& Api() const { return form_; }
-  const FormDesign& Design() const { return design_; }
   int Id() const { return id_; }
   NativeControl& Adopt(const ControlDesign& row, Control& api);
 

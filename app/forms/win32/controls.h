@@ -34,7 +34,6 @@ class NativeControl {
   std::wstring Text() const;
   void SetText(const std::wstring& text);
   // The name a screen reader says, when the control's own would not do; empty for its own.
-  const std::wstring& AccessibleName() const { return accessibleName_; }
   void SetAccessibleName(std::wstring name) { accessibleName_ = std::move(name); }
 
   // Places and sizes the window at the form's DPI, with the form's font or its own.

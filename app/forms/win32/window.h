@@ -22,7 +22,6 @@ class NativeForm {
 
   Form& Api() const { return form_; }
   HWND Handle() const { return hwnd_; }
-  BorderStyle Border() const { return design_.border; }
   UINT Dpi() const { return dpi_; }
   HFONT Font() const { return font_; }
   HWND Tooltips() const { return tooltips_; }
