@@ -5,6 +5,8 @@
 // first 8 bytes as the bit pattern of a double, and its first 2 bytes as a key code followed by
 // the box's text in UTF-16.
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "main_window/decimal.h"
 #include "main_window/energy.h"
 #include "main_window/number_text.h"
 #include "main_window/numeric_filter.h"
@@ -90,6 +93,34 @@ void CheckWriting(double x) {
           "the energy box shows at most 10 characters");
 }
 
+// The program's own conversions, which the web build takes, against the standard library's.
+void CheckOwnConversions(std::string_view text, double x) {
+  double standard = 0.0;
+  const char* last = text.data() + text.size();
+  const auto [end, error] = std::from_chars(text.data(), last, standard);
+  double own = 0.0;
+  const std::errc ownError = velmara::decimal::Read(text, own);
+  // A sign, blanks, "inf" and "nan" are the number text rules' to judge, not the own reading's:
+  // compare texts that start as a number does.
+  if (!text.empty() && (IsDigit(text.front()) || text.front() == '.')) {
+    const bool whole = error != std::errc::invalid_argument && end == last;
+    Require(whole == (ownError != std::errc::invalid_argument), "the own reading takes a text");
+    if (whole) {
+      Require(error == ownError, "the own reading finds a value in range as the standard");
+      Require(error != std::errc{} || own == standard, "the own reading gives the nearest double");
+    }
+  }
+  if (!std::isfinite(x)) return;
+  for (int precision : {14, 30}) {
+    std::array<char, 64> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                                       std::chars_format::scientific, precision);
+    Require(velmara::decimal::Scientific(std::fabs(x), precision) ==
+                std::string_view(buffer.data(), written.ptr),
+            "the own writing gives the standard's digits");
+  }
+}
+
 void CheckFilter(std::int16_t key, std::u16string_view boxText) {
   std::int16_t filtered = key;
   velmara::FilterNumericKey(filtered, boxText);
@@ -103,13 +134,15 @@ void CheckFilter(std::int16_t key, std::u16string_view boxText) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  CheckReading(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  CheckReading(text);
 
+  double x = 0.0;
   if (size >= sizeof(double)) {
-    double x = 0.0;
     std::memcpy(&x, data, sizeof x);
     CheckWriting(x);
   }
+  CheckOwnConversions(text, x);
 
   if (size >= sizeof(std::int16_t)) {
     std::int16_t key = 0;

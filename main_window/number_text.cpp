@@ -11,18 +11,13 @@
 #include <version>
 
 // Doubles are read and written by <charconv> where the standard library has its floating-point
-// conversions. Where it has not (the web build's), the C library's strtod and snprintf do it, in
-// the "C" locale so that the point stays a point whatever locale the process runs in. Defining
-// VELMARA_NUMBER_TEXT_C_LIBRARY takes the C library's way everywhere, for testing it natively.
-#if defined(__cpp_lib_to_chars) && !defined(VELMARA_NUMBER_TEXT_C_LIBRARY)
+// conversions, and by the program's own exact conversions where it has not (the web build's).
+// Defining VELMARA_NUMBER_TEXT_OWN_DIGITS takes the program's own way everywhere, for testing.
+#if defined(__cpp_lib_to_chars) && !defined(VELMARA_NUMBER_TEXT_OWN_DIGITS)
 #define VELMARA_DOUBLE_CHARCONV 1
 #else
 #define VELMARA_DOUBLE_CHARCONV 0
-#include <locale.h>
-#include <stdlib.h>
-
-#include <cerrno>
-#include <cstdio>
+#include "decimal.h"
 #endif
 
 namespace velmara {
@@ -102,14 +97,6 @@ std::optional<NumberShape> ShapeOf(std::string_view text) {
   return shape;
 }
 
-#if !VELMARA_DOUBLE_CHARCONV
-// The "C" locale, made once and kept for the life of the process.
-locale_t CLocale() {
-  static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
-  return c;
-}
-#endif
-
 // Reads a number's text without sign or blanks as from_chars does: result_out_of_range when the
 // value passes the largest double or is too small for even a subnormal, invalid_argument when
 // the number does not take the whole text.
@@ -120,34 +107,20 @@ std::errc ReadDouble(std::string_view text, double& value) {
   if (error == std::errc{} && end != last) return std::errc::invalid_argument;
   return error;
 #else
-  const std::string terminated(text);
-  char* end = nullptr;
-  errno = 0;
-  value = strtod_l(terminated.c_str(), &end, CLocale());
-  if (end != terminated.c_str() + terminated.size()) return std::errc::invalid_argument;
-  // strtod also reports a range error for a result it rounded into the subnormals: that result
-  // is the nearest double, and from_chars gives it without an error.
-  if (errno == ERANGE && (value == 0.0 || std::isinf(value))) {
-    return std::errc::result_out_of_range;
-  }
-  return std::errc{};
+  return decimal::Read(text, value);
 #endif
 }
 
 // The magnitude in exponent form with `precision` digits after the point, correctly rounded, a
 // lowercase "e" and a signed exponent of at least two digits: "1.50e+00".
 std::string ScientificText(double magnitude, int precision) {
-  std::array<char, 64> buffer{};
 #if VELMARA_DOUBLE_CHARCONV
+  std::array<char, 64> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::scientific, precision);
   return std::string(buffer.data(), result.ptr);
 #else
-  // For this thread alone: another thread may be writing in the process locale meanwhile.
-  const locale_t previous = uselocale(CLocale());
-  const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, magnitude);
-  uselocale(previous);
-  return std::string(buffer.data(), static_cast<std::size_t>(length));
+  return decimal::Scientific(magnitude, precision);
 #endif
 }
 
