@@ -21,7 +21,7 @@ std::vector<std::shared_ptr<Form>>& LiveForms() {
 
 // A design that names what it lacks is a fault of the program itself.
 [[noreturn]] void DesignFault(const char* what, const char* name) {
-  std::fprintf(stderr, "no %s %s in the design\n", what, name);
+  for (const char* part : {"no ", what, " ", name, " in the design\n"}) std::fputs(part, stderr);
   std::abort();
 }
 

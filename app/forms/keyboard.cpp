@@ -10,14 +10,18 @@
 namespace forms::keyboard {
 namespace {
 
-// The controls with a tab index, by it; those without one left out.
+// The controls with a tab index, by it, equal ones in design order; those without one left out.
 std::vector<std::size_t> InTabOrder(States controls) {
   std::vector<std::size_t> order;
   for (std::size_t i = 0; i < controls.size(); ++i) {
     if (controls[i].row->tabIndex >= 0) order.push_back(i);
   }
-  std::stable_sort(order.begin(), order.end(), [controls](std::size_t a, std::size_t b) {
-    return controls[a].row->tabIndex < controls[b].row->tabIndex;
+  // Not stable_sort: the design order as the tie-break gives its order without its merging code,
+  // kilobytes of the web page's program.
+  std::sort(order.begin(), order.end(), [controls](std::size_t a, std::size_t b) {
+    const int first = controls[a].row->tabIndex;
+    const int second = controls[b].row->tabIndex;
+    return first != second ? first < second : a < b;
   });
   return order;
 }

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colour.h"
 
-#include <array>
-#include <cstdio>
-
 namespace forms::web {
+namespace {
+
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+}  // namespace
 
 const char* CssColourOf(SystemColour colour) {
   switch (colour) {
@@ -31,9 +33,13 @@ const char* CssColourOf(SystemColour colour) {
 std::string CssColour(std::uint32_t value) {
   if (const auto system = SystemColourOf(value)) return CssColourOf(*system);
   const Rgb rgb = RgbOf(value);
-  std::array<char, 8> text{};
-  std::snprintf(text.data(), text.size(), "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
-  return text.data();
+  std::string text = "#";
+  for (const int channel : {rgb.red, rgb.green, rgb.blue}) {
+    // By hand: printf would bring the C library's whole formatter into the page.
+    text += kHexDigits[channel >> 4];
+    text += kHexDigits[channel & 0xF];
+  }
+  return text;
 }
 
 }  // namespace forms::web
