@@ -3,7 +3,7 @@
 // The program in the page: the browser delivers the events, and the program's end is the page's.
 #include <emscripten.h>
 
-#include <memory>
+#include <vector>
 
 #include "dom.h"
 #include "forms/native.h"
@@ -16,12 +16,11 @@ class NativeApplication {};
 namespace native {
 namespace {
 
-void RunTask(void* task) {
-  const std::unique_ptr<std::function<void()>> run(static_cast<std::function<void()>*>(task));
-  (*run)();
+// Tasks asked for and not yet run, oldest first: the page calls back once for each.
+std::vector<std::function<void()>>& Tasks() {
+  static std::vector<std::function<void()>> tasks;
+  return tasks;
 }
-
-void End(void*) { velmara_dom_end(); }
 
 }  // namespace
 
@@ -33,16 +32,28 @@ void Ending(NativeApplication&, int) {}
 
 void CloseApplication(NativeApplication* application) { delete application; }
 
-// The browser holds the event loop: main returns to it, and the events come as calls.
-int RunEventLoop() { emscripten_exit_with_live_runtime(); }
+// The browser holds the event loop: main returns to it at once, the windows stay, and the events
+// come as calls.
+int RunEventLoop() { return 0; }
 
 // The page ends once the windows unloaded last are gone.
-void QuitEventLoop() { emscripten_async_call(End, nullptr, 0); }
+void QuitEventLoop() {
+  Later([] { velmara_dom_end(); });
+}
 
 // Tasks run in the order they were asked for, each after the events already waiting.
 void Later(std::function<void()> task) {
-  emscripten_async_call(RunTask, new std::function<void()>(std::move(task)), 0);
+  Tasks().push_back(std::move(task));
+  velmara_dom_later();
 }
 
 }  // namespace native
 }  // namespace forms
+
+extern "C" EMSCRIPTEN_KEEPALIVE void velmara_web_run_later() {
+  auto& tasks = forms::native::Tasks();
+  if (tasks.empty()) return;
+  const std::function<void()> task = std::move(tasks.front());
+  tasks.erase(tasks.begin());
+  task();
+}

@@ -36,4 +36,6 @@ void velmara_dom_select_all(int control);
 int velmara_dom_focused();
 void velmara_dom_clipboard(const char* text);
 void velmara_dom_end();
+// Calls velmara_web_run_later once the events already waiting have been delivered.
+void velmara_dom_later();
 }

@@ -383,4 +383,8 @@ mergeInto(LibraryManager.library, {
     // A window the program opened, as an installed app's, goes; a browser's tab stays.
     window.close();
   },
+
+  velmara_dom_later: function () {
+    setTimeout(function () { _velmara_web_run_later(); }, 0);
+  },
 });
