@@ -12,7 +12,7 @@ import AxeBuilder from '@axe-core/playwright';
 import { chromium } from 'playwright-core';
 
 import { check, designRows, expect, finish, serve, until } from './harness.mjs';
-import { closeScenario, desktopScenarios } from './scenarios.mjs';
+import { calculationScenarios, closeScenario, desktopScenarios } from './scenarios.mjs';
 
 const [buildDir, designFile] = process.argv.slice(2);
 const { origin, stop } = await serve(buildDir);
@@ -61,6 +61,7 @@ await check('accessibility: axe finds no violation, the About window closed and 
   await until('closed', async () => (await page.locator('#Form2').count()) === 0);
 });
 
+await calculationScenarios(page);
 await closeScenario(page);
 
 // Visited once, the page is an installable app and opens with the network off: in a browser

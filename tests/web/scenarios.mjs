@@ -3,7 +3,7 @@
 // The desktop's scenarios in a browser, written once for every browser the tests drive: they use
 // what playwright's and puppeteer's pages share, and `key`, the driver's way to press a key with
 // its modifiers ("Alt+A", "Shift+Tab").
-import { check, expect, kTwipsPerPixel, until } from './harness.mjs';
+import { check, expect, kTwipsPerPixel, until, untilEqual } from './harness.mjs';
 
 // The window's parts as a user meets them, read in the page.
 function reader(page) {
@@ -31,8 +31,25 @@ function reader(page) {
       return dialog ? dialog.open : false;
     }),
     count: (selector) => inPage(selector, (s) => document.querySelectorAll(s).length),
+    checked: (id) => inPage(`#Form1-${id} input`, (s) => document.querySelector(s).checked),
   };
 }
+
+// The ten conversions with the number 1, as the desktop build's window tests work them: the
+// units' captions going forward, the result forward (the factor) and reversed (its reciprocal
+// to 15 significant digits).
+const kConversions = [
+  ['Option1', 'ft/P', 'J', '1.3558', '0.737571913261543'],
+  ['Option2', 'grains', 'g', '0.0648', '15.4320987654321'],
+  ['Option3', 'lbs', 'kg', '0.454', '2.20264317180617'],
+  ['Option4', 'lbs', 'oz', '16', '0.0625'],
+  ['Option5', 'lbs', 'grains', '7000', '0.000142857142857143'],
+  ['Option6', 'fps', 'm/s', '0.305', '3.27868852459016'],
+  ['Option7', 'inch', 'cm', '2.54', '0.393700787401575'],
+  ['Option8', 'ft', 'm', '0.3048', '3.28083989501312'],
+  ['Option9', 'yds', 'm', '0.9144', '1.09361329833771'],
+  ['Option10', 'Miles', 'ft', '5280', '0.000189393939393939'],
+];
 
 // Empties a box as a paste would (Ctrl+A does nothing in the number boxes), then types.
 async function typeInto(page, id, typed) {
@@ -206,4 +223,32 @@ export async function closeScenario(page) {
     };
     await until('the end', ended);
   });
+}
+
+// Every conversion both ways, from the page as the desktop scenarios leave it (Option1 chosen,
+// the energy panel shown).
+export async function calculationScenarios(page) {
+  const read = reader(page);
+  const units = async () => [await read.text('Label3'), await read.text('Label4')];
+
+  // Option1 is chosen already: it comes last, so that every option is chosen from another.
+  for (const [option, first, second, forward, reversed] of
+    [...kConversions.slice(1), kConversions[0]]) {
+    await check(`${option}: 1 ${first} is ${forward} ${second}, reversed 1 ${second} is ` +
+      `${reversed} ${first}`, async () => {
+      // Going forward, whatever a failed row before left.
+      if (await read.checked('Check1')) await page.click('#Form1-Check1 input');
+      await page.click(`#Form1-${option} input`);
+      expect('units', await units(), [first, second]);
+      await typeInto(page, 'Text1', '1');
+      await page.click('#Form1-Command2');
+      await untilEqual('the result', () => read.value('Text4'), forward);
+      await page.click('#Form1-Check1 input');
+      expect('units reversed', await units(), [second, first]);
+      await page.click('#Form1-Command2');
+      await untilEqual('the result reversed', () => read.value('Text4'), reversed);
+      await page.click('#Form1-Check1 input');
+      expect('units forward again', await units(), [first, second]);
+    });
+  }
 }
