@@ -32,6 +32,8 @@ function reader(page) {
     }),
     count: (selector) => inPage(selector, (s) => document.querySelectorAll(s).length),
     checked: (id) => inPage(`#Form1-${id} input`, (s) => document.querySelector(s).checked),
+    background: (selector) =>
+      inPage(selector, (s) => getComputedStyle(document.querySelector(s)).backgroundColor),
   };
 }
 
@@ -50,6 +52,24 @@ const kConversions = [
   ['Option9', 'yds', 'm', '0.9144', '1.09361329833771'],
   ['Option10', 'Miles', 'ft', '5280', '0.000189393939393939'],
 ];
+
+// The energy box's colours; between the bands, or with no energy, it shows the window's face.
+const kBands = { green: 'rgb(0, 255, 0)', yellow: 'rgb(255, 255, 0)', red: 'rgb(255, 0, 0)' };
+
+// Energies in both unit systems, as the desktop shows them: cut to ten characters, not rounded,
+// on the colour of the band the whole energy falls in. Each row's colour differs from the one
+// before, so that a colour left from the last calculation shows.
+const kEnergies = [
+  { unit: 'ft/lbs', mass: '10', velocity: '500', shown: '5.55259417', colour: 'green' },
+  { unit: 'ft/lbs', mass: '8.44', velocity: '800', shown: '11.9971570', colour: 'face' },
+  { unit: 'ft/lbs', mass: '15', velocity: '700', shown: '16.3246268', colour: 'red' },
+  { unit: 'ft/lbs', mass: '', velocity: '500', shown: '', colour: 'face' },
+  { unit: 'Joules', mass: '0.5', velocity: '250', shown: '15.625', colour: 'green' },
+  { unit: 'Joules', mass: '1', velocity: '181', shown: '16.3805', colour: 'face' },
+  { unit: 'Joules', mass: '1', velocity: '178', shown: '15.842', colour: 'yellow' },
+  { unit: 'Joules', mass: '1', velocity: '200', shown: '20', colour: 'red' },
+];
+const kUnitSystems = { 'ft/lbs': 'Option11', Joules: 'Option12' };
 
 // Empties a box as a paste would (Ctrl+A does nothing in the number boxes), then types.
 async function typeInto(page, id, typed) {
@@ -170,9 +190,7 @@ export async function desktopScenarios(page, key, design) {
       await typeInto(page, 'Text3', '610');
       await key('Alt+E');
       await until('the energy', async () => (await read.value('Text5')) === '12.3967217');
-      expect('colour', await page.evaluate(
-        () => getComputedStyle(document.querySelector('#Form1-Text5')).backgroundColor),
-      'rgb(255, 255, 0)');
+      expect('colour', await read.background('#Form1-Text5'), kBands.yellow);
     });
 
   await check('About: a modal dialog over the main window; Escape leaves it open; Enter closes it',
@@ -225,10 +243,11 @@ export async function closeScenario(page) {
   });
 }
 
-// Every conversion both ways, from the page as the desktop scenarios leave it (Option1 chosen,
-// the energy panel shown).
+// Every conversion both ways and the energies, from the page as the desktop scenarios leave it
+// (Option1 chosen, the energy panel shown).
 export async function calculationScenarios(page) {
   const read = reader(page);
+  const face = await read.background('#Form1 > .client');
   const units = async () => [await read.text('Label3'), await read.text('Label4')];
 
   // Option1 is chosen already: it comes last, so that every option is chosen from another.
@@ -249,6 +268,19 @@ export async function calculationScenarios(page) {
       await untilEqual('the result reversed', () => read.value('Text4'), reversed);
       await page.click('#Form1-Check1 input');
       expect('units forward again', await units(), [first, second]);
+    });
+  }
+
+  for (const { unit, mass, velocity, shown, colour } of kEnergies) {
+    await check(`energy in ${unit}: ${mass || 'no mass'} at ${velocity} shows "${shown}" on ` +
+      (colour === 'face' ? "the window's face" : colour), async () => {
+      await page.click(`#Form1-${kUnitSystems[unit]} input`);
+      expect('unit', await read.text('Label11'), unit);
+      await typeInto(page, 'Text2', mass);
+      await typeInto(page, 'Text3', velocity);
+      await page.click('#Form1-Command5');
+      await untilEqual('the energy', () => read.value('Text5'), shown);
+      expect('colour', await read.background('#Form1-Text5'), kBands[colour] || face);
     });
   }
 }
