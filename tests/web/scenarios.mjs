@@ -71,6 +71,14 @@ const kEnergies = [
 ];
 const kUnitSystems = { 'ft/lbs': 'Option11', Joules: 'Option12' };
 
+// Each panel's Clear: what its boxes then show, and whether the energy box goes back to the
+// window's face. The other panel stays as it was, and the button keeps the keys.
+const kClears = [
+  { panel: 'conversion', button: 'Command3', boxes: { Text1: '', Text4: '' }, face: false },
+  { panel: 'energy', button: 'Command6', boxes: { Text2: '0', Text3: '0', Text5: '0' },
+    face: true },
+];
+
 // Empties a box as a paste would (Ctrl+A does nothing in the number boxes), then types.
 async function typeInto(page, id, typed) {
   await page.evaluate((s) => { document.querySelector(s).value = ''; }, `#Form1-${id}`);
@@ -243,8 +251,8 @@ export async function closeScenario(page) {
   });
 }
 
-// Every conversion both ways and the energies, from the page as the desktop scenarios leave it
-// (Option1 chosen, the energy panel shown).
+// Every conversion both ways, the energies and Clear, from the page as the desktop scenarios
+// leave it (Option1 chosen, the energy panel shown).
 export async function calculationScenarios(page) {
   const read = reader(page);
   const face = await read.background('#Form1 > .client');
@@ -281,6 +289,23 @@ export async function calculationScenarios(page) {
       await page.click('#Form1-Command5');
       await untilEqual('the energy', () => read.value('Text5'), shown);
       expect('colour', await read.background('#Form1-Text5'), kBands[colour] || face);
+    });
+  }
+
+  const everyBox = async () => Object.fromEntries(await Promise.all(
+    ['Text1', 'Text4', 'Text2', 'Text3', 'Text5'].map(async (id) => [id, await read.value(id)])));
+  for (const { panel, button, boxes, face: toFace } of kClears) {
+    const after = Object.entries(boxes).map(([id, text]) => `${id} "${text}"`).join(', ');
+    await check(`Clear of the ${panel} panel: ${after}` +
+      `${toFace ? ", the energy box on the window's face" : ''}, the keys on ${button}`,
+    async () => {
+      const before = await everyBox();
+      const colour = await read.background('#Form1-Text5');
+      await page.click(`#Form1-${button}`);
+      await untilEqual('the boxes', everyBox, { ...before, ...boxes });
+      expect("the energy box's colour", await read.background('#Form1-Text5'),
+        toFace ? face : colour);
+      expect('the keys', await read.focused(), button);
     });
   }
 }
