@@ -5,7 +5,8 @@
 import puppeteer from 'puppeteer-core';
 
 import { check, designRows, expect, finish, serve } from './harness.mjs';
-import { calculationScenarios, closeScenario, desktopScenarios } from './scenarios.mjs';
+import { calculationScenarios, closeScenario, desktopScenarios, storageScenario }
+  from './scenarios.mjs';
 
 const [buildDir, designFile] = process.argv.slice(2);
 const { origin, stop } = await serve(buildDir);
@@ -32,6 +33,7 @@ await page.goto(`${origin}/index.html`);
 await page.waitForSelector('#Form1:not([hidden])');
 await desktopScenarios(page, key, design);
 await calculationScenarios(page);
+await storageScenario(page, () => browser.cookies(), buildDir);
 await closeScenario(page);
 await check('no script error on the way', async () => expect('errors', errors, []));
 

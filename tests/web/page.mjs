@@ -12,7 +12,8 @@ import AxeBuilder from '@axe-core/playwright';
 import { chromium } from 'playwright-core';
 
 import { check, designRows, expect, finish, serve, until } from './harness.mjs';
-import { calculationScenarios, closeScenario, desktopScenarios } from './scenarios.mjs';
+import { calculationScenarios, closeScenario, desktopScenarios, storageScenario }
+  from './scenarios.mjs';
 
 const [buildDir, designFile] = process.argv.slice(2);
 const { origin, stop } = await serve(buildDir);
@@ -62,6 +63,7 @@ await check('accessibility: axe finds no violation, the About window closed and 
 });
 
 await calculationScenarios(page);
+await storageScenario(page, () => context.cookies(), buildDir);
 await closeScenario(page);
 
 // Visited once, the page is an installable app and opens with the network off: in a browser

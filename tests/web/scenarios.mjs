@@ -3,6 +3,10 @@
 // The desktop's scenarios in a browser, written once for every browser the tests drive: they use
 // what playwright's and puppeteer's pages share, and `key`, the driver's way to press a key with
 // its modifiers ("Alt+A", "Shift+Tab").
+import { createHash } from 'node:crypto';
+import { readFile } from 'node:fs/promises';
+import { join } from 'node:path';
+
 import { check, expect, kTwipsPerPixel, until, untilEqual } from './harness.mjs';
 
 // The window's parts as a user meets them, read in the page.
@@ -230,6 +234,48 @@ export async function desktopScenarios(page, key, design) {
     await until('the dialog', () => read.open('#Form2'));
     await key('Alt+O');
     await until('closed', async () => (await read.count('#Form2')) === 0);
+  });
+}
+
+// After the scenarios: no cookie, nothing in the page's web storage or databases, and in the
+// service worker's cache the page's own files alone, as `buildDir` holds them. `cookies` gives
+// the browser's cookies for the page's profile.
+export async function storageScenario(page, cookies, buildDir) {
+  await check("nothing kept but the page's own files for use offline", async () => {
+    expect('document.cookie', await page.evaluate(() => document.cookie), '');
+    expect("the browser's cookies", (await cookies()).map((c) => `${c.name} of ${c.domain}`), []);
+    expect('web storage and databases', await page.evaluate(async () => ({
+      localStorage: Object.keys(localStorage),
+      sessionStorage: Object.keys(sessionStorage),
+      indexedDB: (await indexedDB.databases()).map((database) => database.name),
+    })), { localStorage: [], sessionStorage: [], indexedDB: [] });
+    // In charge, the worker has kept all its files.
+    await until('the service worker in charge',
+      () => page.evaluate(() => navigator.serviceWorker.controller !== null));
+    const kept = await page.evaluate(async () => {
+      const hex = (digest) => Array.from(new Uint8Array(digest),
+        (byte) => byte.toString(16).padStart(2, '0')).join('');
+      const files = [];
+      for (const name of await caches.keys()) {
+        const cache = await caches.open(name);
+        for (const request of await cache.keys()) {
+          const body = await (await cache.match(request)).arrayBuffer();
+          const digest = await crypto.subtle.digest('SHA-256', body);
+          files.push({ url: request.url, sha256: hex(digest) });
+        }
+      }
+      return files;
+    });
+    const { origin } = new URL(page.url());
+    const strangers = [];
+    for (const { url, sha256 } of kept) {
+      const at = new URL(url);
+      const file = join(buildDir, at.pathname === '/' ? 'index.html' : at.pathname);
+      const own = at.origin === origin && !at.search &&
+        createHash('sha256').update(await readFile(file).catch(() => '')).digest('hex');
+      if (own !== sha256) strangers.push(url);
+    }
+    expect('kept, but not a file of the page as served', strangers, []);
   });
 }
 
