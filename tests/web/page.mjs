@@ -11,7 +11,7 @@ import { join } from 'node:path';
 import AxeBuilder from '@axe-core/playwright';
 import { chromium } from 'playwright-core';
 
-import { check, designRows, expect, finish, serve, until } from './harness.mjs';
+import { check, designRows, expect, finish, serve, until, untilEqual } from './harness.mjs';
 import { calculationScenarios, closeScenario, desktopScenarios, storageScenario }
   from './scenarios.mjs';
 
@@ -122,6 +122,40 @@ await check("phone: the window fits the screen's width, taps calculate", async (
     (await small.locator('#Form1-Text4').inputValue()) === '4.54');
 });
 await phone.close();
+
+// A touch keyboard sends no Backspace key for its delete: a key the page cannot name (229), and
+// the deletion as an edit of the box. The page keeps a Backspace key from the boxes, as the
+// desktop does; the touch keyboard's delete must still delete, as the desktop's Delete does.
+const touch = await browser.newContext({ viewport: { width: 360, height: 740 }, isMobile: true,
+  hasTouch: true });
+const handset = await touch.newPage();
+await check("phone: the touch keyboard's delete deletes in a number box, a Backspace key not",
+  async () => {
+    await handset.goto(`${origin}/index.html`);
+    await handset.waitForSelector('#Form1:not([hidden])');
+    const box = handset.locator('#Form1-Text1');
+    await box.tap();
+    await box.fill('');
+    await handset.keyboard.type('12.5');
+    await box.evaluate((element) => {
+      window.seen = [];
+      element.addEventListener('keydown',
+        (event) => window.seen.push(`keydown ${event.key} ${event.keyCode}`));
+      element.addEventListener('beforeinput',
+        (event) => window.seen.push(`beforeinput ${event.inputType}`));
+    });
+    const cdp = await touch.newCDPSession(handset);
+    const key = { key: 'Unidentified', windowsVirtualKeyCode: 229, nativeVirtualKeyCode: 229 };
+    await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...key,
+      commands: ['deleteBackward'] });
+    await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key });
+    const seen = await handset.evaluate(() => window.seen.join(', '));
+    await untilEqual(`the box after the touch keyboard's delete (it saw ${seen})`,
+      () => box.inputValue(), '12.');
+    await handset.keyboard.press('Backspace');
+    expect('the box after a Backspace key', await box.inputValue(), '12.');
+  });
+await touch.close();
 
 await browser.close();
 stop();
