@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web build in Debian's Firefox ESR, driven with puppeteer-core over WebDriver BiDi: the
-// desktop's scenarios, as in Chromium, and Close. Usage: node firefox.mjs BUILD-DIR DESIGN-TSV
+// desktop's scenarios, the conversions, energies and Clear, nothing stored, as in Chromium, and
+// Close. Usage: node firefox.mjs BUILD-DIR DESIGN-TSV
 import puppeteer from 'puppeteer-core';
 
 import { check, designRows, expect, finish, serve } from './harness.mjs';

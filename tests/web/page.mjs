@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web build in Debian's Chromium, driven as a user does: every control at its design place,
-// the Tab order, typing through the key filter, a conversion, the energy and its colour, the
-// clipboard, the About dialog, axe, Close, then installing, offline and a phone.
+// the Tab order, typing through the key filter, the About dialog, the clipboard, axe, every
+// conversion both ways, the energies and their colours, Clear, nothing stored but the files for
+// use offline, Close, then installing, offline, and a phone with its touch keyboard.
 // Usage: node page.mjs BUILD-DIR DESIGN-TSV
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
