@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web build in Debian's Chromium, driven as a user does: every control at its design place,
-// the Tab order, typing through the key filter, the About dialog, the clipboard, axe, every
-// conversion both ways, the energies and their colours, Clear, nothing stored but the files for
-// use offline, Close, then installing, offline, and a phone with its touch keyboard.
+// the Tab order, typing through the key filter, the About dialog, copying and pasting, axe,
+// every conversion both ways, the energies and their colours, Clear, nothing stored but the
+// files for use offline, Close, then installing, offline, and a phone with its touch keyboard.
 // Usage: node page.mjs BUILD-DIR DESIGN-TSV
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
@@ -47,6 +47,16 @@ await check('Copy To Clipboard writes the energy and its unit', async () => {
   await page.locator('#Form1-Command7').click();
   await until('the clipboard', async () =>
     (await page.evaluate(() => navigator.clipboard.readText())) === '12.3967217 ft/lbs');
+});
+
+await check('Shift+Insert pastes into Text1; Alt+A: 12.5 ft/P is 16.9475 J', async () => {
+  await page.evaluate(() => navigator.clipboard.writeText('12.5'));
+  await page.locator('#Form1-Text1').evaluate((box) => { box.value = ''; });
+  await page.locator('#Form1-Text1').focus();
+  await page.keyboard.press('Shift+Insert');
+  await untilEqual('the box', () => page.locator('#Form1-Text1').inputValue(), '12.5');
+  await page.keyboard.press('Alt+A');
+  await untilEqual('the result', () => page.locator('#Form1-Text4').inputValue(), '16.9475');
 });
 
 // What a screen reader's user meets: every rule of axe, with the About window open and closed.
