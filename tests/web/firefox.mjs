@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web build in Debian's Firefox ESR, driven with puppeteer-core over WebDriver BiDi: the
-// desktop's scenarios, as in Chromium, and Close. Usage: node firefox.mjs BUILD-DIR DESIGN-TSV
+// desktop's scenarios, the conversions, energies and Clear, nothing stored, as in Chromium, and
+// Close. Usage: node firefox.mjs BUILD-DIR DESIGN-TSV
 import puppeteer from 'puppeteer-core';
 
 import { check, designRows, expect, finish, serve } from './harness.mjs';
-import { closeScenario, desktopScenarios } from './scenarios.mjs';
+import { calculationScenarios, closeScenario, desktopScenarios, storageScenario }
+  from './scenarios.mjs';
 
 const [buildDir, designFile] = process.argv.slice(2);
 const { origin, stop } = await serve(buildDir);
@@ -31,6 +33,8 @@ async function key(combo) {
 await page.goto(`${origin}/index.html`);
 await page.waitForSelector('#Form1:not([hidden])');
 await desktopScenarios(page, key, design);
+await calculationScenarios(page);
+await storageScenario(page, () => browser.cookies(), buildDir);
 await closeScenario(page);
 await check('no script error on the way', async () => expect('errors', errors, []));
 

@@ -85,6 +85,21 @@ export async function until(what, test, seconds = 5) {
   }
 }
 
+// Polls `read` until it gives `expected`, failing the case after `seconds` with what it gave
+// last.
+export async function untilEqual(what, read, expected, seconds = 5) {
+  const wanted = JSON.stringify(expected);
+  const deadline = Date.now() + seconds * 1000;
+  for (;;) {
+    const actual = JSON.stringify(await read());
+    if (actual === wanted) return;
+    if (Date.now() > deadline) {
+      throw new Error(`${what}: expected ${wanted}, still ${actual} after ${seconds} s`);
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+}
+
 // Prints the tally and gives the exit status: a run without a case fails too.
 export function finish() {
   console.log(`${passed} passed, ${failed} failed`);

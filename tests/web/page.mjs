@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web build in Debian's Chromium, driven as a user does: every control at its design place,
-// the Tab order, typing through the key filter, a conversion, the energy and its colour, the
-// clipboard, the About dialog, axe, Close, then installing, offline and a phone.
+// the Tab order, typing through the key filter, the About dialog, copying and pasting, axe,
+// every conversion both ways, the energies and their colours, Clear, nothing stored but the
+// files for use offline, Close, then installing, offline, and a phone with its touch keyboard.
 // Usage: node page.mjs BUILD-DIR DESIGN-TSV
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
@@ -11,8 +12,9 @@ import { join } from 'node:path';
 import AxeBuilder from '@axe-core/playwright';
 import { chromium } from 'playwright-core';
 
-import { check, designRows, expect, finish, serve, until } from './harness.mjs';
-import { closeScenario, desktopScenarios } from './scenarios.mjs';
+import { check, designRows, expect, finish, serve, until, untilEqual } from './harness.mjs';
+import { calculationScenarios, closeScenario, desktopScenarios, storageScenario }
+  from './scenarios.mjs';
 
 const [buildDir, designFile] = process.argv.slice(2);
 const { origin, stop } = await serve(buildDir);
@@ -47,6 +49,16 @@ await check('Copy To Clipboard writes the energy and its unit', async () => {
     (await page.evaluate(() => navigator.clipboard.readText())) === '12.3967217 ft/lbs');
 });
 
+await check('Shift+Insert pastes into Text1; Alt+A: 12.5 ft/P is 16.9475 J', async () => {
+  await page.evaluate(() => navigator.clipboard.writeText('12.5'));
+  await page.locator('#Form1-Text1').evaluate((box) => { box.value = ''; });
+  await page.locator('#Form1-Text1').focus();
+  await page.keyboard.press('Shift+Insert');
+  await untilEqual('the box', () => page.locator('#Form1-Text1').inputValue(), '12.5');
+  await page.keyboard.press('Alt+A');
+  await untilEqual('the result', () => page.locator('#Form1-Text4').inputValue(), '16.9475');
+});
+
 // What a screen reader's user meets: every rule of axe, with the About window open and closed.
 async function axeViolations() {
   const { violations } = await new AxeBuilder({ page }).analyze();
@@ -61,6 +73,8 @@ await check('accessibility: axe finds no violation, the About window closed and 
   await until('closed', async () => (await page.locator('#Form2').count()) === 0);
 });
 
+await calculationScenarios(page);
+await storageScenario(page, () => context.cookies(), buildDir);
 await closeScenario(page);
 
 // Visited once, the page is an installable app and opens with the network off: in a browser
@@ -119,6 +133,40 @@ await check("phone: the window fits the screen's width, taps calculate", async (
     (await small.locator('#Form1-Text4').inputValue()) === '4.54');
 });
 await phone.close();
+
+// A touch keyboard sends no Backspace key for its delete: a key the page cannot name (229), and
+// the deletion as an edit of the box. The page keeps a Backspace key from the boxes, as the
+// desktop does; the touch keyboard's delete must still delete, as the desktop's Delete does.
+const touch = await browser.newContext({ viewport: { width: 360, height: 740 }, isMobile: true,
+  hasTouch: true });
+const handset = await touch.newPage();
+await check("phone: the touch keyboard's delete deletes in a number box, a Backspace key not",
+  async () => {
+    await handset.goto(`${origin}/index.html`);
+    await handset.waitForSelector('#Form1:not([hidden])');
+    const box = handset.locator('#Form1-Text1');
+    await box.tap();
+    await box.fill('');
+    await handset.keyboard.type('12.5');
+    await box.evaluate((element) => {
+      window.seen = [];
+      element.addEventListener('keydown',
+        (event) => window.seen.push(`keydown ${event.key} ${event.keyCode}`));
+      element.addEventListener('beforeinput',
+        (event) => window.seen.push(`beforeinput ${event.inputType}`));
+    });
+    const cdp = await touch.newCDPSession(handset);
+    const key = { key: 'Unidentified', windowsVirtualKeyCode: 229, nativeVirtualKeyCode: 229 };
+    await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...key,
+      commands: ['deleteBackward'] });
+    await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key });
+    const seen = await handset.evaluate(() => window.seen.join(', '));
+    await untilEqual(`the box after the touch keyboard's delete (it saw ${seen})`,
+      () => box.inputValue(), '12.');
+    await handset.keyboard.press('Backspace');
+    expect('the box after a Backspace key', await box.inputValue(), '12.');
+  });
+await touch.close();
 
 await browser.close();
 stop();

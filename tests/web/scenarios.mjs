@@ -3,7 +3,11 @@
 // The desktop's scenarios in a browser, written once for every browser the tests drive: they use
 // what playwright's and puppeteer's pages share, and `key`, the driver's way to press a key with
 // its modifiers ("Alt+A", "Shift+Tab").
-import { check, expect, kTwipsPerPixel, until } from './harness.mjs';
+import { createHash } from 'node:crypto';
+import { readFile } from 'node:fs/promises';
+import { join } from 'node:path';
+
+import { check, expect, kTwipsPerPixel, until, untilEqual } from './harness.mjs';
 
 // The window's parts as a user meets them, read in the page.
 function reader(page) {
@@ -31,8 +35,53 @@ function reader(page) {
       return dialog ? dialog.open : false;
     }),
     count: (selector) => inPage(selector, (s) => document.querySelectorAll(s).length),
+    checked: (id) => inPage(`#Form1-${id} input`, (s) => document.querySelector(s).checked),
+    background: (selector) =>
+      inPage(selector, (s) => getComputedStyle(document.querySelector(s)).backgroundColor),
   };
 }
+
+// The ten conversions with the number 1, as the desktop build's window tests work them: the
+// units' captions going forward, the result forward (the factor) and reversed (its reciprocal
+// to 15 significant digits).
+const kConversions = [
+  ['Option1', 'ft/P', 'J', '1.3558', '0.737571913261543'],
+  ['Option2', 'grains', 'g', '0.0648', '15.4320987654321'],
+  ['Option3', 'lbs', 'kg', '0.454', '2.20264317180617'],
+  ['Option4', 'lbs', 'oz', '16', '0.0625'],
+  ['Option5', 'lbs', 'grains', '7000', '0.000142857142857143'],
+  ['Option6', 'fps', 'm/s', '0.305', '3.27868852459016'],
+  ['Option7', 'inch', 'cm', '2.54', '0.393700787401575'],
+  ['Option8', 'ft', 'm', '0.3048', '3.28083989501312'],
+  ['Option9', 'yds', 'm', '0.9144', '1.09361329833771'],
+  ['Option10', 'Miles', 'ft', '5280', '0.000189393939393939'],
+];
+
+// The energy box's colours; between the bands, or with no energy, it shows the window's face.
+const kBands = { green: 'rgb(0, 255, 0)', yellow: 'rgb(255, 255, 0)', red: 'rgb(255, 0, 0)' };
+
+// Energies in both unit systems, as the desktop shows them: cut to ten characters, not rounded,
+// on the colour of the band the whole energy falls in. Each row's colour differs from the one
+// before, so that a colour left from the last calculation shows.
+const kEnergies = [
+  { unit: 'ft/lbs', mass: '10', velocity: '500', shown: '5.55259417', colour: 'green' },
+  { unit: 'ft/lbs', mass: '8.44', velocity: '800', shown: '11.9971570', colour: 'face' },
+  { unit: 'ft/lbs', mass: '15', velocity: '700', shown: '16.3246268', colour: 'red' },
+  { unit: 'ft/lbs', mass: '', velocity: '500', shown: '', colour: 'face' },
+  { unit: 'Joules', mass: '0.5', velocity: '250', shown: '15.625', colour: 'green' },
+  { unit: 'Joules', mass: '1', velocity: '181', shown: '16.3805', colour: 'face' },
+  { unit: 'Joules', mass: '1', velocity: '178', shown: '15.842', colour: 'yellow' },
+  { unit: 'Joules', mass: '1', velocity: '200', shown: '20', colour: 'red' },
+];
+const kUnitSystems = { 'ft/lbs': 'Option11', Joules: 'Option12' };
+
+// Each panel's Clear: what its boxes then show, and whether the energy box goes back to the
+// window's face. The other panel stays as it was, and the button keeps the keys.
+const kClears = [
+  { panel: 'conversion', button: 'Command3', boxes: { Text1: '', Text4: '' }, face: false },
+  { panel: 'energy', button: 'Command6', boxes: { Text2: '0', Text3: '0', Text5: '0' },
+    face: true },
+];
 
 // Empties a box as a paste would (Ctrl+A does nothing in the number boxes), then types.
 async function typeInto(page, id, typed) {
@@ -153,9 +202,7 @@ export async function desktopScenarios(page, key, design) {
       await typeInto(page, 'Text3', '610');
       await key('Alt+E');
       await until('the energy', async () => (await read.value('Text5')) === '12.3967217');
-      expect('colour', await page.evaluate(
-        () => getComputedStyle(document.querySelector('#Form1-Text5')).backgroundColor),
-      'rgb(255, 255, 0)');
+      expect('colour', await read.background('#Form1-Text5'), kBands.yellow);
     });
 
   await check('About: a modal dialog over the main window; Escape leaves it open; Enter closes it',
@@ -190,6 +237,48 @@ export async function desktopScenarios(page, key, design) {
   });
 }
 
+// After the scenarios: no cookie, nothing in the page's web storage or databases, and in the
+// service worker's cache the page's own files alone, as `buildDir` holds them. `cookies` gives
+// the browser's cookies for the page's profile.
+export async function storageScenario(page, cookies, buildDir) {
+  await check("nothing kept but the page's own files for use offline", async () => {
+    expect('document.cookie', await page.evaluate(() => document.cookie), '');
+    expect("the browser's cookies", (await cookies()).map((c) => `${c.name} of ${c.domain}`), []);
+    expect('web storage and databases', await page.evaluate(async () => ({
+      localStorage: Object.keys(localStorage),
+      sessionStorage: Object.keys(sessionStorage),
+      indexedDB: (await indexedDB.databases()).map((database) => database.name),
+    })), { localStorage: [], sessionStorage: [], indexedDB: [] });
+    // In charge, the worker has kept all its files.
+    await until('the service worker in charge',
+      () => page.evaluate(() => navigator.serviceWorker.controller !== null));
+    const kept = await page.evaluate(async () => {
+      const hex = (digest) => Array.from(new Uint8Array(digest),
+        (byte) => byte.toString(16).padStart(2, '0')).join('');
+      const files = [];
+      for (const name of await caches.keys()) {
+        const cache = await caches.open(name);
+        for (const request of await cache.keys()) {
+          const body = await (await cache.match(request)).arrayBuffer();
+          const digest = await crypto.subtle.digest('SHA-256', body);
+          files.push({ url: request.url, sha256: hex(digest) });
+        }
+      }
+      return files;
+    });
+    const { origin } = new URL(page.url());
+    const strangers = [];
+    for (const { url, sha256 } of kept) {
+      const at = new URL(url);
+      const file = join(buildDir, at.pathname === '/' ? 'index.html' : at.pathname);
+      const own = at.origin === origin && !at.search &&
+        createHash('sha256').update(await readFile(file).catch(() => '')).digest('hex');
+      if (own !== sha256) strangers.push(url);
+    }
+    expect('kept, but not a file of the page as served', strangers, []);
+  });
+}
+
 // Close ends the program: the page says so, or, where the browser lets a page close itself (a
 // window a script opened, an installed app's), the page is gone.
 export async function closeScenario(page) {
@@ -206,4 +295,63 @@ export async function closeScenario(page) {
     };
     await until('the end', ended);
   });
+}
+
+// Every conversion both ways, the energies and Clear, from the page as the desktop scenarios
+// leave it (Option1 chosen, the energy panel shown).
+export async function calculationScenarios(page) {
+  const read = reader(page);
+  const face = await read.background('#Form1 > .client');
+  const units = async () => [await read.text('Label3'), await read.text('Label4')];
+
+  // Option1 is chosen already: it comes last, so that every option is chosen from another.
+  for (const [option, first, second, forward, reversed] of
+    [...kConversions.slice(1), kConversions[0]]) {
+    await check(`${option}: 1 ${first} is ${forward} ${second}, reversed 1 ${second} is ` +
+      `${reversed} ${first}`, async () => {
+      // Going forward, whatever a failed row before left.
+      if (await read.checked('Check1')) await page.click('#Form1-Check1 input');
+      await page.click(`#Form1-${option} input`);
+      expect('units', await units(), [first, second]);
+      await typeInto(page, 'Text1', '1');
+      await page.click('#Form1-Command2');
+      await untilEqual('the result', () => read.value('Text4'), forward);
+      await page.click('#Form1-Check1 input');
+      expect('units reversed', await units(), [second, first]);
+      await page.click('#Form1-Command2');
+      await untilEqual('the result reversed', () => read.value('Text4'), reversed);
+      await page.click('#Form1-Check1 input');
+      expect('units forward again', await units(), [first, second]);
+    });
+  }
+
+  for (const { unit, mass, velocity, shown, colour } of kEnergies) {
+    await check(`energy in ${unit}: ${mass || 'no mass'} at ${velocity} shows "${shown}" on ` +
+      (colour === 'face' ? "the window's face" : colour), async () => {
+      await page.click(`#Form1-${kUnitSystems[unit]} input`);
+      expect('unit', await read.text('Label11'), unit);
+      await typeInto(page, 'Text2', mass);
+      await typeInto(page, 'Text3', velocity);
+      await page.click('#Form1-Command5');
+      await untilEqual('the energy', () => read.value('Text5'), shown);
+      expect('colour', await read.background('#Form1-Text5'), kBands[colour] || face);
+    });
+  }
+
+  const everyBox = async () => Object.fromEntries(await Promise.all(
+    ['Text1', 'Text4', 'Text2', 'Text3', 'Text5'].map(async (id) => [id, await read.value(id)])));
+  for (const { panel, button, boxes, face: toFace } of kClears) {
+    const after = Object.entries(boxes).map(([id, text]) => `${id} "${text}"`).join(', ');
+    await check(`Clear of the ${panel} panel: ${after}` +
+      `${toFace ? ", the energy box on the window's face" : ''}, the keys on ${button}`,
+    async () => {
+      const before = await everyBox();
+      const colour = await read.background('#Form1-Text5');
+      await page.click(`#Form1-${button}`);
+      await untilEqual('the boxes', everyBox, { ...before, ...boxes });
+      expect("the energy box's colour", await read.background('#Form1-Text5'),
+        toFace ? face : colour);
+      expect('the keys', await read.focused(), button);
+    });
+  }
 }
