@@ -13,7 +13,9 @@ function fitToScreen() {
   main.style.zoom = String(Math.min(1, document.documentElement.clientWidth / width));
 }
 window.addEventListener('resize', fitToScreen);
+// The program may have built its window before this script runs, or may build it after.
 new MutationObserver(fitToScreen).observe(document.body, {childList: true});
+fitToScreen();
 
 if ('serviceWorker' in navigator) {
   navigator.serviceWorker.register('service-worker.js').catch(() => {});
