@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <vector>
+
+#include "double_bits.h"
 
 namespace velmara::decimal {
 namespace {
@@ -149,19 +150,6 @@ constexpr int kKeptDigits = 800;
 constexpr long long kExponentLimit = 1'000'000'000;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The web build's standard library has no std::bit_cast.
-std::uint64_t BitsOf(double value) {
-  std::uint64_t bits = 0;
-  std::memcpy(&bits, &value, sizeof bits);
-  return bits;
-}
-
-double DoubleOf(std::uint64_t bits) {
-  double value = 0.0;
-  std::memcpy(&value, &bits, sizeof value);
-  return value;
-}
 
 }  // namespace
 

@@ -26,10 +26,14 @@
 #include <vector>
 
 #include "main_window/conversions.h"
+#include "main_window/double_bits.h"
 #include "main_window/energy.h"
 #include "main_window/number_text.h"
 
 namespace {
+
+using velmara::BitsOf;
+using velmara::DoubleOf;
 
 std::vector<std::string_view> Fields(std::string_view line) {
   std::vector<std::string_view> fields;
@@ -64,19 +68,6 @@ std::optional<std::string> Expanded(std::string_view text) {
   }
   expanded += text;
   return expanded;
-}
-
-// The web build's C++ library has no std::bit_cast yet.
-std::uint64_t BitsOf(double value) {
-  std::uint64_t bits = 0;
-  std::memcpy(&bits, &value, sizeof bits);
-  return bits;
-}
-
-double DoubleOf(std::uint64_t bits) {
-  double value = 0.0;
-  std::memcpy(&value, &bits, sizeof value);
-  return value;
 }
 
 std::string Bits(double value) {
