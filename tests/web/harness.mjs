@@ -18,8 +18,11 @@ export async function serve(buildDir, made = {}) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     if (made[path]) {
-      response.writeHead(200, { 'Content-Type': 'text/html' });
-      response.end(made[path]());
+      // A page made in the run, or another file in its place: { type, body }.
+      const file = made[path]();
+      const { type, body } = typeof file === 'string' ? { type: 'text/html', body: file } : file;
+      response.writeHead(200, { 'Content-Type': type });
+      response.end(body);
       return;
     }
     try {

@@ -5,7 +5,7 @@
 // every conversion both ways, the energies and their colours, Clear, nothing stored but the
 // files for use offline, Close, then installing, offline, and a phone with its touch keyboard.
 // Usage: node page.mjs BUILD-DIR DESIGN-TSV
-import { mkdtemp, rm } from 'node:fs/promises';
+import { mkdtemp, readFile, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
@@ -17,7 +17,9 @@ import { calculationScenarios, closeScenario, desktopScenarios, storageScenario 
   from './scenarios.mjs';
 
 const [buildDir, designFile] = process.argv.slice(2);
-const { origin, stop } = await serve(buildDir);
+// Files the server gives in place of the build's, for a new version of the page.
+const replaced = {};
+const { origin, stop } = await serve(buildDir, replaced);
 const design = await designRows(designFile);
 
 const browser = await chromium.launch({ executablePath: process.env.VELMARA_CHROMIUM ||
@@ -105,6 +107,25 @@ await check('offline: reloaded with the network off, it still converts', async (
   await again.keyboard.press('Alt+A');
   await until('the result', async () =>
     (await again.locator('#Form1-Text4').inputValue()) === '13.558');
+});
+await check('a new version: the next visit takes it and drops the old files', async () => {
+  await installing.setOffline(false);
+  const read = (name) => readFile(join(buildDir, name), 'utf8');
+  const [worker, style] = await Promise.all([read('service-worker.js'), read('style.css')]);
+  const kept = await again.evaluate(() => caches.keys());
+  expect('files kept once', kept.length, 1);
+  // A build with another stylesheet: its worker keeps the files under another name.
+  replaced['/service-worker.js'] = () => ({ type: 'text/javascript',
+    body: worker.replace(kept[0], 'velmara-next') });
+  replaced['/style.css'] = () => ({ type: 'text/css', body: `${style}/* next */\n` });
+  await again.reload();
+  await untilEqual('the files kept', () => again.evaluate(() => caches.keys()), ['velmara-next'],
+    30);
+  await installing.setOffline(true);
+  await again.reload();
+  await again.waitForSelector('#Form1:not([hidden])');
+  expect('the stylesheet the page has offline', (await again.evaluate(
+    () => fetch('style.css').then((response) => response.text()))).endsWith('/* next */\n'), true);
 });
 await installing.close();
 await rm(profile, { recursive: true, force: true });
