@@ -37,7 +37,8 @@ NativeApplication* OpenApplication(char** argv, const char* name, const char* ve
 void Ending(NativeApplication& application, int status);
 void CloseApplication(NativeApplication* application);
 
-// Delivers the windows' events until QuitEventLoop; gives the exit status.
+// Delivers the windows' events until QuitEventLoop; gives the exit status. Where the platform
+// runs the loop itself (a browser), returns at once, and the windows stay and take the events.
 int RunEventLoop();
 // Ends RunEventLoop once the events being handled are done.
 void QuitEventLoop();
