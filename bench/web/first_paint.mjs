@@ -43,8 +43,10 @@ async function firstPaint(path, ready) {
   await page.waitForSelector('#Form1:not([hidden])');
   plainPage = await page.evaluate(() => {
     const copy = document.documentElement.cloneNode(true);
-    // Without the scripts, and the policy that lets only the scripts style the elements.
-    copy.querySelectorAll('script, noscript, meta[http-equiv]').forEach((node) => node.remove());
+    // Without the scripts, the program they fetch, and the policy that lets only the scripts
+    // style the elements.
+    copy.querySelectorAll('script, noscript, meta[http-equiv], link[rel=preload]')
+      .forEach((node) => node.remove());
     return `<!DOCTYPE html>\n${copy.outerHTML}`;
   });
   await context.close();
