@@ -10,10 +10,10 @@ VELMARA_BUILD_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libxcb1-dev fonts
 VELMARA_DISPLAY_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick)
 # What the whole test suite needs besides: clipboard, Xlib for the window-manager helper, the
 # German locale, clang's libFuzzer, the package validators, lintian, the licence linter, X DAMAGE
-# for the start-up benchmark's measurer, hardening-check (devscripts) and diffoscope to show
-# where two builds of one commit differ.
+# for the start-up benchmark's measurer, hardening-check (devscripts), jq to read the compile
+# commands, and diffoscope to show where two builds of one commit differ.
 VELMARA_TEST_PACKAGES=(xclip libx11-dev locales clang libclang-rt-14-dev desktop-file-utils
-  appstream dpkg-dev file lintian man-db reuse libxdamage-dev devscripts diffoscope-minimal)
+  appstream dpkg-dev file lintian man-db reuse libxdamage-dev devscripts jq diffoscope-minimal)
 # What the Wayland desktop suite needs: a headless compositor, its clients for keys, window
 # sizes (read with jq), screenshots and the clipboard, and Qt's Wayland platform plugin.
 VELMARA_WAYLAND_PACKAGES=(sway wtype grim wl-clipboard jq qt6-wayland)
