@@ -64,7 +64,7 @@ double RandomMagnitude(std::mt19937_64& random) {
   }
 }
 
-constexpr int kRandomRounds = 50000;
+constexpr int kRandomRounds = 20000;
 
 }  // namespace
 
