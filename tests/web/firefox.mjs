@@ -5,12 +5,13 @@
 // Close. Usage: node firefox.mjs BUILD-DIR DESIGN-TSV
 import puppeteer from 'puppeteer-core';
 
-import { check, designRows, expect, finish, serve } from './harness.mjs';
-import { calculationScenarios, closeScenario, desktopScenarios, storageScenario }
-  from './scenarios.mjs';
+import { check, designRows, expect, finish, holdBack, serve } from './harness.mjs';
+import { calculationScenarios, closeScenario, desktopScenarios, drawnWindowScenario,
+  storageScenario } from './scenarios.mjs';
 
 const [buildDir, designFile] = process.argv.slice(2);
-const { origin, stop } = await serve(buildDir);
+const held = {};
+const { origin, stop } = await serve(buildDir, held);
 const design = await designRows(designFile);
 
 const browser = await puppeteer.launch({ browser: 'firefox', headless: true,
@@ -30,8 +31,8 @@ async function key(combo) {
   for (const modifier of parts.reverse()) await page.keyboard.up(modifier);
 }
 
-await page.goto(`${origin}/index.html`);
-await page.waitForSelector('#Form1:not([hidden])');
+await drawnWindowScenario(page, `${origin}/index.html`,
+  holdBack(held, buildDir, '/velmara.wasm'), 'firefox');
 await desktopScenarios(page, key, design);
 await calculationScenarios(page);
 await storageScenario(page, () => browser.cookies(), buildDir);

@@ -18,8 +18,9 @@ export async function serve(buildDir, made = {}) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     if (made[path]) {
-      // A page made in the run, or another file in its place: { type, body }.
-      const file = made[path]();
+      // A page made in the run, or another file in its place: { type, body }, or a promise of
+      // one.
+      const file = await made[path]();
       const { type, body } = typeof file === 'string' ? { type: 'text/html', body: file } : file;
       response.writeHead(200, { 'Content-Type': type });
       response.end(body);
@@ -36,6 +37,19 @@ export async function serve(buildDir, made = {}) {
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return { origin: `http://127.0.0.1:${server.address().port}`, stop: () => server.close() };
+}
+
+// Holds back the server's answer for the build's file `path` until the function it gives is
+// called; the file is given as the build has it, and as usual after that.
+export function holdBack(made, buildDir, path) {
+  let release;
+  const released = new Promise((resolve) => { release = resolve; });
+  made[path] = async () => {
+    await released;
+    delete made[path];
+    return { type: kinds[extname(path)], body: await readFile(join(buildDir, path)) };
+  };
+  return release;
 }
 
 // The rows of the design table, lengths in twips; tab -1 for none.

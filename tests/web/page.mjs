@@ -12,9 +12,10 @@ import { join } from 'node:path';
 import AxeBuilder from '@axe-core/playwright';
 import { chromium } from 'playwright-core';
 
-import { check, designRows, expect, finish, serve, until, untilEqual } from './harness.mjs';
-import { calculationScenarios, closeScenario, desktopScenarios, storageScenario }
-  from './scenarios.mjs';
+import { check, designRows, expect, finish, holdBack, serve, until, untilEqual }
+  from './harness.mjs';
+import { calculationScenarios, closeScenario, desktopScenarios, drawnWindowScenario,
+  storageScenario } from './scenarios.mjs';
 
 const [buildDir, designFile] = process.argv.slice(2);
 // Files the server gives in place of the build's, for a new version of the page.
@@ -41,8 +42,8 @@ function watch(watched) {
 }
 watch(page);
 
-await page.goto(`${origin}/index.html`);
-await page.waitForSelector('#Form1:not([hidden])');
+await drawnWindowScenario(page, `${origin}/index.html`,
+  holdBack(replaced, buildDir, '/velmara.wasm'), 'chromium');
 await desktopScenarios(page, (combo) => page.keyboard.press(combo), design);
 
 await check('Copy To Clipboard writes the energy and its unit', async () => {
@@ -138,7 +139,13 @@ const phone = await browser.newContext({ viewport: { width: 320, height: 640 }, 
   hasTouch: true, deviceScaleFactor: 2 });
 const small = await phone.newPage();
 await check("phone: the window fits the screen's width, taps calculate", async () => {
-  await small.goto(`${origin}/index.html`);
+  // Drawn before the program runs, and then by the program.
+  const release = holdBack(replaced, buildDir, '/velmara.wasm');
+  await small.goto(`${origin}/index.html`, { waitUntil: 'domcontentloaded' });
+  await untilEqual('width on the screen before the program',
+    async () => Math.round((await small.locator('main.standin > .client').boundingBox()).width),
+    320);
+  release();
   await small.waitForSelector('#Form1:not([hidden])');
   const box = await small.locator('#Form1 > .client').boundingBox();
   expect('width on the screen', Math.round(box.width), 320);
@@ -188,6 +195,17 @@ await check("phone: the touch keyboard's delete deletes in a number box, a Backs
     expect('the box after a Backspace key', await box.inputValue(), '12.');
   });
 await touch.close();
+
+// With scripts turned off there is no program to take the drawn window's place.
+const scriptless = await browser.newContext({ javaScriptEnabled: false });
+const still = await scriptless.newPage();
+await check('scripts off: the page says what it needs, and shows no window', async () => {
+  await still.goto(`${origin}/index.html`);
+  expect('the note shown', await still.locator('noscript p').isVisible(), true);
+  expect('the drawn window shown', await still.locator('main.standin').isVisible(), false);
+  expect('the drawn window in the page', await still.locator('main.standin').count(), 1);
+});
+await scriptless.close();
 
 await browser.close();
 stop();

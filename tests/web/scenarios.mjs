@@ -4,7 +4,8 @@
 // what playwright's and puppeteer's pages share, and `key`, the driver's way to press a key with
 // its modifiers ("Alt+A", "Shift+Tab").
 import { createHash } from 'node:crypto';
-import { readFile } from 'node:fs/promises';
+import { readFile, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
 import { check, expect, kTwipsPerPixel, until, untilEqual } from './harness.mjs';
@@ -241,6 +242,58 @@ export async function desktopScenarios(page, key, design) {
       expect('the keys start again from Option1', await read.focused(), 'Option1');
     });
   }
+}
+
+// The page arrives with its window drawn, and shows it before the program runs: the same picture
+// as the program's own window, which takes its place, and nothing taken in the meantime. The
+// server holds the program back until `release` is called. `name` names the pictures kept when
+// the two differ. Leaves the program running in the page.
+export async function drawnWindowScenario(page, url, release, name) {
+  const read = reader(page);
+  await check("before the program runs, the page shows the program's window, taking no input",
+    async () => {
+      let clip;
+      let before;
+      try {
+        await page.goto(url, { waitUntil: 'domcontentloaded' });
+        await until('the drawn window, styled', () => page.evaluate(() => {
+          const client = document.querySelector('main.standin > .client');
+          return client !== null && getComputedStyle(client).position === 'relative';
+        }));
+        // The caret blinks; the pictures leave it out.
+        clip = await page.evaluate(() => {
+          document.styleSheets[0].insertRule('* { caret-color: transparent !important; }');
+          const r = document.querySelector('main.standin > .client').getBoundingClientRect();
+          return { x: r.x, y: r.y, width: r.width, height: r.height };
+        });
+        before = Buffer.from(await page.screenshot({ clip }));
+        const box = await read.box('main.standin input[type="text"]');
+        await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+        await page.keyboard.type('7');
+        expect('what has the keys', await page.evaluate(() => document.activeElement.tagName),
+          'BODY');
+        expect("the program's window, held back", await read.count('#Form1'), 0);
+      } finally {
+        release();
+      }
+      await page.waitForSelector('#Form1:not([hidden])');
+      expect('drawn windows left', await read.count('main.standin'), 0);
+      expect('the first box', await read.value('Text1'), '0');
+      // The program's window shows which control has the keys; the drawn one, that none has.
+      await page.evaluate(() => document.styleSheets[0].insertRule(
+        ':focus, :focus + span { outline: none !important; }'));
+      const after = Buffer.from(await page.screenshot({ clip }));
+      await page.evaluate(() => {
+        document.styleSheets[0].deleteRule(0);
+        document.styleSheets[0].deleteRule(0);
+      });
+      if (!before.equals(after)) {
+        const kept = join(tmpdir(), `velmara-drawn-${name}`);
+        await writeFile(`${kept}-before.png`, before);
+        await writeFile(`${kept}-after.png`, after);
+        expect(`the picture before the program and after (${kept}-*.png)`, 'different', 'same');
+      }
+    });
 }
 
 // After the scenarios: no cookie, nothing in the page's web storage or databases, and in the

@@ -90,6 +90,10 @@ mergeInto(LibraryManager.library, {
   velmara_dom_form: function (form, name, caption, sizable, width, height, frame) {
     var element;
     if (sizable) {
+      // The page came with this window drawn, to be seen before the program runs; the program's
+      // own takes its place.
+      var drawn = document.querySelector('main.standin');
+      if (drawn) drawn.remove();
       element = document.createElement('main');
       document.title = UTF8ToString(caption);
       document.addEventListener('keydown', Dom.onKeyDown, true);
