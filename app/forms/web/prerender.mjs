@@ -104,9 +104,10 @@ async function finish(status, message) {
   if (message) console.error(message);
   browser.kill();
   server.close();
-  // The profile goes once Chromium has stopped writing to it.
+  // The profile goes once Chromium has stopped writing to it; its helpers may still be closing
+  // their files for a moment after.
   await ended;
-  rmSync(profile, { recursive: true, force: true });
+  rmSync(profile, { recursive: true, force: true, maxRetries: 20, retryDelay: 100 });
   process.exit(status);
 }
 setTimeout(() => finish(1, `prerender: no window from ${chromium} within ${kTimeoutMs} ms`),
@@ -135,7 +136,7 @@ try {
   writeFileSync(join(buildDir, 'index.html'), html.replace('</body>', `${markup}\n</body>`));
   writeFileSync(join(buildDir, 'style.css'),
     `${readFileSync(join(sourceDir, 'style.css'), 'utf8')}\n${rules}\n`);
-  finish(0);
 } catch (error) {
-  finish(1, `prerender: ${error.message}`);
+  await finish(1, `prerender: ${error.message}`);
 }
+await finish(0);
