@@ -2,41 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the browser tests share: the page served from the build on this machine alone, the
 // design's rows as the tests write them down once, and named cases with their checks.
-import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
-import { extname, join, normalize } from 'node:path';
+import { extname, join } from 'node:path';
+
+import { kinds, serve as serveFiles } from '../../app/forms/web/serve.mjs';
 
 export const kTwipsPerPixel = 15;
-const kinds = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.css': 'text/css', '.svg': 'image/svg+xml', '.png': 'image/png',
-  '.webmanifest': 'application/manifest+json' };
 
-// Serves `buildDir` as a web server serves it, on a free port of 127.0.0.1, and besides it the
-// pages `made` gives by their paths (each a function giving its HTML); gives its origin and a
-// function that stops it.
-export async function serve(buildDir, made = {}) {
-  const server = createServer(async (request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    if (made[path]) {
-      // A page made in the run, or another file in its place: { type, body }, or a promise of
-      // one.
-      const file = await made[path]();
-      const { type, body } = typeof file === 'string' ? { type: 'text/html', body: file } : file;
-      response.writeHead(200, { 'Content-Type': type });
-      response.end(body);
-      return;
-    }
-    try {
-      const body = await readFile(join(buildDir, path === '/' ? 'index.html' : path));
-      response.writeHead(200, { 'Content-Type': kinds[extname(path)] || 'application/octet-stream' });
-      response.end(body);
-    } catch {
-      response.writeHead(404);
-      response.end();
-    }
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { origin: `http://127.0.0.1:${server.address().port}`, stop: () => server.close() };
+// Serves `buildDir` as a web server serves it, and besides it or in place of its files what
+// `made` gives by path (see serve.mjs); gives its origin and a function that stops it.
+export function serve(buildDir, made = {}) {
+  return serveFiles((path) => join(buildDir, path === '/' ? 'index.html' : path), made);
 }
 
 // Holds back the server's answer for the build's file `path` until the function it gives is

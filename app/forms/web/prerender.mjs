@@ -9,9 +9,10 @@
 // Usage: node prerender.mjs CHROMIUM PAGE-SOURCE-DIR BUILD-DIR
 import { spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
-import { extname, join, normalize } from 'node:path';
+import { join } from 'node:path';
+
+import { serve } from './serve.mjs';
 
 const [chromium, sourceDir, buildDir] = process.argv.slice(2);
 const kTimeoutMs = 60000;
@@ -56,22 +57,10 @@ function drawnWindow() {
   return { markup: copy.outerHTML, rules: rules.join('\n') };
 }
 
-const kinds = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
-  '.css': 'text/css', '.svg': 'image/svg+xml', '.png': 'image/png' };
+// The page and its stylesheet as written, the rest as built.
 const fromSource = new Set(['/index.html', '/style.css']);
-const server = createServer((request, response) => {
-  const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-  try {
-    const body = readFileSync(join(fromSource.has(path) ? sourceDir : buildDir, path));
-    response.writeHead(200, { 'Content-Type': kinds[extname(path)] || 'application/octet-stream' });
-    response.end(body);
-  } catch {
-    response.writeHead(404);
-    response.end();
-  }
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-const page = `http://127.0.0.1:${server.address().port}/index.html`;
+const { origin, stop } =
+  await serve((path) => join(fromSource.has(path) ? sourceDir : buildDir, path));
 
 // Chromium driven over its debugging pipe: messages of JSON, each ended by a NUL.
 const profile = mkdtempSync(join(tmpdir(), 'velmara-prerender-'));
@@ -103,7 +92,7 @@ const ended = new Promise((resolve) => browser.on('exit', resolve));
 async function finish(status, message) {
   if (message) console.error(message);
   browser.kill();
-  server.close();
+  stop();
   // The profile goes once Chromium has stopped writing to it; its helpers may still be closing
   // their files for a moment after.
   await ended;
@@ -118,7 +107,7 @@ try {
   const { sessionId } = await send('Target.attachToTarget', { targetId, flatten: true });
   await send('Page.enable', {}, sessionId);
   const loaded = once('Page.loadEventFired');
-  await send('Page.navigate', { url: page }, sessionId);
+  await send('Page.navigate', { url: `${origin}/index.html` }, sessionId);
   await loaded;
   const { result, exceptionDetails } = await send('Runtime.evaluate', {
     expression: `new Promise((resolve) => {
