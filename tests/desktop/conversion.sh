@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Velmara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The conversion panel from outside: typed keys as the display server sends them, the system
-# clipboard pasted into Text1, and the access keys of Calculate.
+# clipboard pasted into Text1, the access keys of Calculate, and Text1's text selected by
+# Tab and its ten characters.
 source "$(dirname "$0")/desktop_lib.sh" "$@"
 dt_begin
 dt_start
@@ -33,5 +34,24 @@ if dt_case_if pointer \
   dt_click Text4
   dt_expect_result 16.9475
 fi
+
+# Four Tabs from Text4 reach Text1. A box the keyboard reaches by Tab or Shift+Tab has its whole
+# text selected, whatever it held and wherever its cursor was.
+drv_key Tab Tab Tab Tab
+while read -r -u 3 away back; do
+  dt_case "conversion: Text1 left by $away, reached by $back: 7 typed replaces its text"
+  drv_key End
+  drv_type 25
+  drv_key "$away" "$back"
+  drv_type 7
+  dt_expect_entry 7
+done 3<<'EOF'
+Tab shift+Tab
+shift+Tab Tab
+EOF
+
+dt_case "conversion: Text1 keeps ten of twelve digits typed"
+drv_type 123456789012
+dt_expect_entry 1234567890
 
 dt_finish

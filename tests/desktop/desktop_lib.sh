@@ -396,18 +396,25 @@ dt_press() {
   drv_key "${keys[@]}"
 }
 
-# Expects the text of the focused result box, copied with Ctrl+A, Ctrl+C. It copies again until
-# the text arrives: Alt+A presses its button a moment after the key. A sentinel on the
+# Expects the text $1 of the focused box, selected and copied by the keys after it. It copies
+# again until the text arrives: Alt+A presses its button a moment after the key. A sentinel on the
 # clipboard first tells a refused copy from an empty box.
-dt_result_is() {
-  drv_key ctrl+a ctrl+c
+dt_copied_is() {
+  drv_key "${@:2}"
   dt_clipboard_is "$1"
 }
 
-dt_expect_result() {
+dt_expect_copied() {
   drv_set_clipboard "(nothing copied $RANDOM)"
-  dt_wait_until 3 dt_result_is "$1" || dt_check_eq "copied result" "$1" "$(drv_clipboard)"
+  dt_wait_until 3 dt_copied_is "$@" || dt_check_eq "copied text" "$1" "$(drv_clipboard)"
 }
+
+# A result box takes Ctrl+A and Ctrl+C.
+dt_expect_result() { dt_expect_copied "$1" ctrl+a ctrl+c; }
+
+# A box whose filter refuses those codes is selected from its end with Shift+Home and copied
+# with Ctrl+Insert, keys that type no character; its text stays selected.
+dt_expect_entry() { dt_expect_copied "$1" End shift+Home ctrl+Insert; }
 
 # ---- the energy road, shared with the scale run ----
 
