@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Velmara developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The conversion panel from outside: typed keys as the display server sends them, the system
-# clipboard pasted into Text1, the access keys of Calculate, and Text1's text selected by
-# Tab and its ten characters.
+# clipboard pasted into Text1, the access keys of Calculate, Text1's text selected by Tab and
+# its ten characters, and the arrow keys in the option groups.
 source "$(dirname "$0")/desktop_lib.sh" "$@"
 dt_begin
 dt_start
@@ -53,5 +53,51 @@ EOF
 dt_case "conversion: Text1 keeps ten of twelve digits typed"
 drv_type 123456789012
 dt_expect_entry 1234567890
+
+# With 1 typed over the text that the copy left selected in Text1, each conversion gives its own
+# factor; Foot / Pounds and Joules give the copied energy their own unit. The rows follow on,
+# each from where the one before left its group's choice, which is that group's Tab stop; seven
+# Tabs go on from the Conversions group to the Energy Measurement group.
+declare -A shows=([Option1]=1.3558 [Option2]=0.0648 [Option3]=0.454 [Option4]=16
+  [Option5]=7000 [Option6]=0.305 [Option7]=2.54 [Option8]=0.3048 [Option9]=0.9144
+  [Option10]=5280 [Option11]="0 ft/lbs" [Option12]="0 Joules")
+drv_type 1
+drv_key shift+Tab shift+Tab alt+m
+dt_expect_size "$(dt_expanded_size)"
+chosen=Option1
+while read -r -u 3 key from to; do
+  dt_case "conversion: $key on $from chooses $to"
+  if [ "$from" = Option11 ] && [ "$chosen" = Option1 ]; then
+    dt_press 7 Tab
+  elif [ "$from" != "$chosen" ]; then
+    dt_fatal "the row before left $chosen chosen, not $from"
+  fi
+  drv_key "$key"
+  if [ "$to" = Option11 ] || [ "$to" = Option12 ]; then
+    # Six Tabs reach Copy To Clipboard, which copies the energy with its unit.
+    dt_press 6 Tab
+    drv_set_clipboard "(nothing copied $RANDOM)"
+    drv_key space
+    dt_expect_clipboard "${shows[$to]}"
+    dt_press 6 shift+Tab
+  else
+    # Alt+A calculates; Text4 is two Shift+Tabs back, round the end of the Tab order.
+    drv_key alt+a shift+Tab shift+Tab
+    dt_expect_result "${shows[$to]}"
+    drv_key Tab Tab
+  fi
+  chosen=$to
+done 3<<'EOF'
+Up Option1 Option10
+Down Option10 Option1
+Left Option1 Option10
+Right Option10 Option1
+Down Option1 Option2
+Right Option2 Option3
+Up Option3 Option2
+Left Option2 Option1
+Right Option11 Option12
+Up Option12 Option11
+EOF
 
 dt_finish
