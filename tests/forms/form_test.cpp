@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -15,10 +16,10 @@
 #include "test_support.h"
 
 // A window built from a design table: the Tab stop of an option group, the access keys and
-// names read out as the window's rules give them, and unloading: the start-up window takes a
-// window that was never shown with it, another window goes alone. Places, captions, the focus order
-// and the end of the program with a window open are held by the window tests on the program's own
-// windows.
+// names read out as the window's rules give them, the text a key selects in a box, and
+// unloading: the start-up window takes a window that was never shown with it, another window goes
+// alone. Places, captions, the focus order and the end of the program with a window open are held
+// by the window tests on the program's own windows.
 class FormTest : public QObject {
   Q_OBJECT
 
@@ -28,6 +29,8 @@ class FormTest : public QObject {
   void groupTabStop();
   void accessKeys_data();
   void accessKeys();
+  void keysSelectBoxText_data();
+  void keysSelectBoxText();
   void accessibleNames();
   void visibleFollowsShowAndHide();
   void unloadingStartupFormUnloadsHiddenForm();
@@ -167,6 +170,58 @@ void FormTest::accessKeys() {
   QTest::qWait(300);
   QCOMPARE(FocusName(), focus);
   QCOMPARE(clicks.join(QLatin1Char(' ')), clicked);
+}
+
+namespace {
+
+// A window whose box is its only Tab stop: Tab, Shift+Tab and its label's mark bring the keyboard
+// back to the box it is in, so its platform sees no focus arrive and the selection is the
+// window's own.
+// clang-format off
+const auto kOneBoxControls = std::to_array<ControlDesign>({
+  // name        kind                 container caption  left  top  width height tab
+  {"NoteLabel",  Kind::Label,         nullptr,  "&Notes", 120,  120, 600,  255,   0},
+  {"Notes",      Kind::TextBox,       nullptr,  "",       720,  120, 1200, 285,   1},
+});
+// clang-format on
+
+const forms::FormDesign kOneBox{
+    .name = "OneBox",
+    .caption = "One box",
+    .border = forms::BorderStyle::Sizable,
+    .clientWidth = 2100,
+    .clientHeight = 600,
+    .icon = nullptr,
+    .controls = kOneBoxControls,
+};
+
+}  // namespace
+
+// A key that brings the keyboard to a box selects its whole text, ready to be typed over.
+void FormTest::keysSelectBoxText_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::newRow("Tab") << int{Qt::Key_Tab} << int{Qt::NoModifier};
+  QTest::newRow("Shift+Tab") << int{Qt::Key_Backtab} << int{Qt::ShiftModifier};
+  QTest::newRow("the label's mark") << int{Qt::Key_N} << int{Qt::AltModifier};
+}
+
+void FormTest::keysSelectBoxText() {
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+
+  forms::Form form(kOneBox);
+  auto& box = form.Named<forms::TextBox>("Notes");
+  box.SetText(u"12.5");
+  form.SetVisible(true);
+  QVERIFY(QTest::qWaitForWindowActive(&WindowOf(form)));
+  WidgetOf(box).setFocus(Qt::MouseFocusReason);
+  Press(Qt::Key_Home);
+  QCOMPARE(WidgetOf<QLineEdit>(box).selectedText(), QString());
+
+  Press(static_cast<Qt::Key>(key), Qt::KeyboardModifiers::fromInt(modifiers));
+  QCOMPARE(FocusName(), QStringLiteral("Notes"));
+  QCOMPARE(WidgetOf<QLineEdit>(box).selectedText(), QStringLiteral("12.5"));
 }
 
 // The name a screen reader says: the caption without its marks, "&&" as "&", and the design's
