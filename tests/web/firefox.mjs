@@ -6,12 +6,12 @@
 import puppeteer from 'puppeteer-core';
 
 import { check, designRows, expect, finish, holdBack, serve } from './harness.mjs';
-import { calculationScenarios, closeScenario, desktopScenarios, drawnWindowScenario,
-  storageScenario } from './scenarios.mjs';
+import { calculationScenarios, closeScenario, desktopScenarios, downloadScenario,
+  drawnWindowScenario, storageScenario } from './scenarios.mjs';
 
 const [buildDir, designFile] = process.argv.slice(2);
 const held = {};
-const { origin, stop } = await serve(buildDir, held);
+const { origin, stop, asked, served } = await serve(buildDir, held);
 const design = await designRows(designFile);
 
 const browser = await puppeteer.launch({ browser: 'firefox', headless: true,
@@ -35,7 +35,8 @@ await drawnWindowScenario(page, `${origin}/index.html`,
   holdBack(held, buildDir, '/velmara.wasm'), 'firefox');
 await desktopScenarios(page, key, design);
 await calculationScenarios(page);
-await storageScenario(page, () => browser.cookies(), buildDir);
+await storageScenario(page, () => browser.cookies(), served);
+await downloadScenario(asked);
 await closeScenario(page);
 await check('no script error on the way', async () => expect('errors', errors, []));
 

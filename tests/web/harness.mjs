@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the browser tests share: the page served from the build on this machine alone, the
 // design's rows as the tests write them down once, and named cases with their checks.
+import { createHash } from 'node:crypto';
 import { readFile } from 'node:fs/promises';
 import { extname, join } from 'node:path';
 
@@ -10,9 +11,37 @@ import { kinds, serve as serveFiles } from '../../app/forms/web/serve.mjs';
 export const kTwipsPerPixel = 15;
 
 // Serves `buildDir` as a web server serves it, and besides it or in place of its files what
-// `made` gives by path (see serve.mjs); gives its origin and a function that stops it.
-export function serve(buildDir, made = {}) {
-  return serveFiles((path) => join(buildDir, path === '/' ? 'index.html' : path), made);
+// `made` gives by path (see serve.mjs). Gives its origin, a function that stops it, and what it
+// saw: `asked` the requests for each path, by the page or by its service worker, and `served` the
+// SHA-256 of the last body it gave for each path. With `watch`, every page it serves first loads
+// watch.js, which reports to `errors` what goes wrong in it, for a driver that hears nothing of
+// the page's console.
+export async function serve(buildDir, made = {}, { watch = false } = {}) {
+  const asked = {};
+  const served = {};
+  const errors = [];
+  const fileOf = (path) => join(buildDir, path === '/' ? 'index.html' : path);
+  if (watch) {
+    const page = async () => (await readFile(fileOf('/'), 'utf8')).replace(
+      /(<meta http-equiv="Content-Security-Policy"[^>]*>)/, '$1<script src="watch.js"></script>');
+    made['/'] = page;
+    made['/index.html'] = page;
+    made['/watch.js'] = async () => ({ type: kinds['.js'],
+      body: await readFile(new URL('watch.js', import.meta.url)) });
+    made['/watch'] = async (request) => {
+      let said = '';
+      for await (const chunk of request) said += chunk;
+      errors.push(said);
+      return { type: 'text/plain', body: '' };
+    };
+  }
+  const seen = (request, path, body) => {
+    const by = (request.headers.referer || '').endsWith('/service-worker.js') ? 'worker' : 'page';
+    asked[path] = asked[path] || { page: 0, worker: 0 };
+    ++asked[path][by];
+    if (body) served[path] = createHash('sha256').update(body).digest('hex');
+  };
+  return { ...(await serveFiles(fileOf, made, seen)), asked, served, errors };
 }
 
 // Holds back the server's answer for the build's file `path` until the function it gives is
@@ -62,9 +91,16 @@ export async function check(name, steps) {
   }
 }
 
+// A value as text, an object's members in the order of their names: a driver may give them in
+// any order.
+function canonical(value) {
+  return JSON.stringify(value, (name, member) => (member && typeof member === 'object' &&
+    !Array.isArray(member) ? Object.fromEntries(Object.entries(member).sort()) : member));
+}
+
 export function expect(what, actual, expected) {
-  const a = JSON.stringify(actual);
-  const e = JSON.stringify(expected);
+  const a = canonical(actual);
+  const e = canonical(expected);
   if (a !== e) faults.push(`${what}: expected ${e}, got ${a}`);
 }
 

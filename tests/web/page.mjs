@@ -14,13 +14,13 @@ import { chromium } from 'playwright-core';
 
 import { check, designRows, expect, finish, holdBack, serve, until, untilEqual }
   from './harness.mjs';
-import { calculationScenarios, closeScenario, desktopScenarios, drawnWindowScenario,
-  storageScenario } from './scenarios.mjs';
+import { calculationScenarios, closeScenario, desktopScenarios, downloadScenario,
+  drawnWindowScenario, storageScenario } from './scenarios.mjs';
 
 const [buildDir, designFile] = process.argv.slice(2);
 // Files the server gives in place of the build's, for a new version of the page.
 const replaced = {};
-const { origin, stop } = await serve(buildDir, replaced);
+const { origin, stop, asked, served } = await serve(buildDir, replaced);
 const design = await designRows(designFile);
 
 const browser = await chromium.launch({ executablePath: process.env.VELMARA_CHROMIUM ||
@@ -77,7 +77,8 @@ await check('accessibility: axe finds no violation, the About window closed and 
 });
 
 await calculationScenarios(page);
-await storageScenario(page, () => context.cookies(), buildDir);
+await storageScenario(page, () => context.cookies(), served);
+await downloadScenario(asked);
 await closeScenario(page);
 
 // Visited once, the page is an installable app and opens with the network off: in a browser
@@ -162,39 +163,60 @@ await check("phone: the window fits the screen's width, taps calculate", async (
 });
 await phone.close();
 
-// A touch keyboard sends no Backspace key for its delete: a key the page cannot name (229), and
-// the deletion as an edit of the box. The page keeps a Backspace key from the boxes, as the
-// desktop does; the touch keyboard's delete must still delete, as the desktop's Delete does.
-const touch = await browser.newContext({ viewport: { width: 360, height: 740 }, isMobile: true,
-  hasTouch: true });
-const handset = await touch.newPage();
-await check("phone: the touch keyboard's delete deletes in a number box, a Backspace key not",
-  async () => {
+// The keys a keyboard sends into a number box holding "12.5", as CDP plays them: each key with
+// the editing command the browser runs for it unless the page keeps the key, and what the box
+// then holds. An iPhone's delete is a Backspace key (keyCode 8) before its beforeinput, as
+// WebKit's iOS key events make it; an Android keyboard's is a key it cannot name (229). A
+// touch-only device deletes with both; a desktop keeps the Backspace key from the boxes. A comma
+// region's keypad types "," for the decimal point.
+const kTouch = { viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true };
+const kDesktop = { viewport: { width: 800, height: 600 } };
+const kIPhoneDelete = { key: 'Backspace', code: 'Backspace', windowsVirtualKeyCode: 8,
+  commands: ['deleteBackward'] };
+const kAndroidDelete = { key: 'Unidentified', windowsVirtualKeyCode: 229,
+  commands: ['deleteBackward'] };
+const kKeyboards = [
+  { name: "an iPhone's delete", device: kTouch, keys: [kIPhoneDelete], box: '12.',
+    seen: ['keydown Backspace 8', 'beforeinput deleteContentBackward'] },
+  { name: "an iPhone's delete on a selection", device: kTouch, select: [0, 2],
+    keys: [kIPhoneDelete], box: '.5' },
+  { name: "an Android keyboard's delete", device: kTouch, keys: [kAndroidDelete], box: '12.',
+    seen: ['keydown Unidentified 229', 'beforeinput deleteContentBackward'] },
+  { name: "a German keypad's comma, one point at most", device: { ...kTouch, locale: 'de-DE' },
+    select: [0, 4], typed: '0,5,47', box: '0.547' },
+  { name: "the desktop's Backspace", device: kDesktop, keys: [kIPhoneDelete], box: '12.5',
+    seen: ['keydown Backspace 8'] },
+];
+for (const { name, device, select, keys = [], typed = '', box, seen } of kKeyboards) {
+  const context = await browser.newContext(device);
+  const handset = await context.newPage();
+  await check(`keys in a number box: ${name} leaves "${box}"`, async () => {
     await handset.goto(`${origin}/index.html`);
     await handset.waitForSelector('#Form1:not([hidden])');
-    const box = handset.locator('#Form1-Text1');
-    await box.tap();
-    await box.fill('');
-    await handset.keyboard.type('12.5');
-    await box.evaluate((element) => {
+    const text1 = handset.locator('#Form1-Text1');
+    await text1.evaluate((element, range) => {
+      element.value = '12.5';
+      element.focus();
+      element.setSelectionRange(...range);
       window.seen = [];
       element.addEventListener('keydown',
         (event) => window.seen.push(`keydown ${event.key} ${event.keyCode}`));
       element.addEventListener('beforeinput',
         (event) => window.seen.push(`beforeinput ${event.inputType}`));
-    });
-    const cdp = await touch.newCDPSession(handset);
-    const key = { key: 'Unidentified', windowsVirtualKeyCode: 229, nativeVirtualKeyCode: 229 };
-    await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', ...key,
-      commands: ['deleteBackward'] });
-    await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key });
-    const seen = await handset.evaluate(() => window.seen.join(', '));
-    await untilEqual(`the box after the touch keyboard's delete (it saw ${seen})`,
-      () => box.inputValue(), '12.');
-    await handset.keyboard.press('Backspace');
-    expect('the box after a Backspace key', await box.inputValue(), '12.');
+    }, select || [4, 4]);
+    const cdp = await context.newCDPSession(handset);
+    for (const { commands, ...key } of keys) {
+      const nativeVirtualKeyCode = key.windowsVirtualKeyCode;
+      await cdp.send('Input.dispatchKeyEvent',
+        { type: 'rawKeyDown', ...key, nativeVirtualKeyCode, commands });
+      await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key, nativeVirtualKeyCode });
+    }
+    await handset.keyboard.type(typed);
+    await untilEqual('the box', () => text1.inputValue(), box);
+    if (seen) expect('the events', await handset.evaluate(() => window.seen), seen);
   });
-await touch.close();
+  await context.close();
+}
 
 // With scripts turned off there is no program to take the drawn window's place.
 const scriptless = await browser.newContext({ javaScriptEnabled: false });

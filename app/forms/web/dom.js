@@ -35,6 +35,17 @@ mergeInto(LibraryManager.library, {
       if (/^Digit[0-9]$/.test(code)) return code.charCodeAt(5);
       return event.key && event.key.length === 1 ? event.key.toUpperCase().charCodeAt(0) : 0;
     },
+    // A press outside the controls of an open dialog leaves the keys where they are, as a click
+    // on a window that takes no input does; the browser would give them to the dialog itself.
+    onPointerDown: function (event) {
+      var form = Dom.keyForm();
+      if (form < 0 || !Dom.forms[form].dialog) return;
+      var dialog = Dom.forms[form].element;
+      for (var at = event.target; dialog.contains(at) && at !== dialog; at = at.parentElement) {
+        if (at.dataset && at.dataset.control && Dom.controls[at.dataset.control].focus) return;
+      }
+      event.preventDefault();
+    },
     onKeyDown: function (event) {
       var form = Dom.keyForm();
       if (form < 0) return;
@@ -54,10 +65,17 @@ mergeInto(LibraryManager.library, {
         event.stopPropagation();
       }
     },
+    // A device with no mouse or trackpad: a phone or a tablet, typing on its touch keyboard.
+    touchOnly: function () {
+      return !matchMedia('(any-pointer: fine)').matches &&
+          matchMedia('(any-pointer: coarse)').matches;
+    },
     // A key in a box that types no character of its own, for its KeyPress handler: Ctrl with a
     // letter, or Backspace, Enter or Escape. True when the handler discarded it.
     discardsKeyDown: function (control, event) {
       if (event.altKey || event.metaKey) return false;
+      // An iPhone's delete key is a Backspace key, and its keypad has no other delete.
+      if (event.key === 'Backspace' && Dom.touchOnly()) return false;
       if (event.ctrlKey) {
         return /^Key[A-Z]$/.test(event.code) &&
             _velmara_web_key_down(control, event.code.charCodeAt(3), 0) !== 0;
@@ -97,6 +115,7 @@ mergeInto(LibraryManager.library, {
       element = document.createElement('main');
       document.title = UTF8ToString(caption);
       document.addEventListener('keydown', Dom.onKeyDown, true);
+      document.addEventListener('mousedown', Dom.onPointerDown, true);
     } else {
       element = document.createElement('dialog');
       // Escape leaves a window without a title bar open.
@@ -182,7 +201,9 @@ mergeInto(LibraryManager.library, {
           // Pasted text goes in as it is, and is judged when a button reads the box.
           if (event.inputType !== 'insertText' || event.data === null) return;
           event.preventDefault();
-          for (var character of Array.from(event.data)) {
+          // A touch keypad in a comma region types its decimal separator, ",", for the point.
+          var typed = Dom.touchOnly() ? event.data.replace(/,/g, '.') : event.data;
+          for (var character of Array.from(typed)) {
             var code = _velmara_web_key_press(control, character.codePointAt(0));
             if (code === character.codePointAt(0)) {
               Dom.insert(outer, character);
@@ -375,6 +396,7 @@ mergeInto(LibraryManager.library, {
   velmara_dom_end__deps: ['$Dom'],
   velmara_dom_end: function () {
     document.removeEventListener('keydown', Dom.onKeyDown, true);
+    document.removeEventListener('mousedown', Dom.onPointerDown, true);
     document.body.textContent = '';
     var ended = document.createElement('p');
     ended.className = 'ended';

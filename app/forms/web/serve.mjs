@@ -12,23 +12,26 @@ export const kinds = { '.html': 'text/html', '.js': 'text/javascript',
 
 // Answers each request with the file `fileOf` gives for its path, or with what `made` gives for
 // the path in its place: a function giving { type, body }, the HTML of a page, or a promise of
-// either. Gives the server's origin and a function that stops it.
-export async function serve(fileOf, made = {}) {
+// either; `made` is given the request too. `seen` learns of each request with its path and the
+// body it was answered with (null for none). Gives the server's origin and a function that stops
+// it.
+export async function serve(fileOf, made = {}, seen = () => {}) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    let answer = null;
     if (made[path]) {
-      const file = await made[path]();
-      const { type, body } = typeof file === 'string' ? { type: 'text/html', body: file } : file;
-      response.writeHead(200, { 'Content-Type': type });
-      response.end(body);
-      return;
+      const file = await made[path](request);
+      answer = typeof file === 'string' ? { type: 'text/html', body: file } : file;
+    } else {
+      answer = await readFile(fileOf(path)).then(
+        (body) => ({ type: kinds[extname(path)] || 'application/octet-stream', body }),
+        () => null);
     }
-    try {
-      const body = await readFile(fileOf(path));
-      response.writeHead(200,
-        { 'Content-Type': kinds[extname(path)] || 'application/octet-stream' });
-      response.end(body);
-    } catch {
+    seen(request, path, answer && answer.body);
+    if (answer) {
+      response.writeHead(200, { 'Content-Type': answer.type });
+      response.end(answer.body);
+    } else {
       response.writeHead(404);
       response.end();
     }
