@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the web page for the README, in Debian's Chromium: the page on a desktop with
-// one energy worked out, and on a phone 360 pixels wide with the About window open.
+// one energy worked out, and on a phone 360 pixels wide with the About window open; and in
+// WebKitGTK, Safari's engine, the page with one energy worked out.
 // Usage: node docs/web-screenshots.mjs BUILD-DIR OUT-DIR (docs/make-screenshots --web runs it)
+import { writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
 
 import { serve } from '../tests/web/harness.mjs';
+import { openWebKit } from '../tests/web/webkit_driver.mjs';
 
 // playwright-core as the tests have it, from their lockfile.
 const { chromium } = await import(
@@ -37,6 +40,23 @@ await phone.locator('#Form1-Command4').tap();
 await phone.locator('#Form1-Command8').tap();
 await phone.waitForSelector('#Form2[open]');
 await phone.screenshot({ path: join(outDir, 'velmara-web-phone.png') });
-
 await browser.close();
+
+const webkit = await openWebKit();
+try {
+  await webkit.page.goto(`${origin}/index.html`);
+  await webkit.page.waitForSelector('#Form1:not([hidden])');
+  await webkit.key('Alt+M');
+  for (const [box, typed] of [['Text2', '15'], ['Text3', '610']]) {
+    await webkit.page.evaluate((id) => { document.getElementById(id).value = ''; }, `Form1-${box}`);
+    await webkit.page.click(`#Form1-${box}`);
+    await webkit.page.keyboard.type(typed);
+  }
+  await webkit.key('Alt+E');
+  await webkit.page.waitForSelector('#Form1-Text5[style*="255, 255, 0"]');
+  await writeFile(join(outDir, 'velmara-web-webkit.png'),
+    await webkit.page.screenshot({ clip: { x: 0, y: 0, width: 375, height: 382 } }));
+} finally {
+  await webkit.close();
+}
 stop();

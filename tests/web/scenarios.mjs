@@ -230,7 +230,8 @@ export async function desktopScenarios(page, key, design) {
       await key('Escape');
       expect('open after Escape', await read.open('#Form2'), true);
       // A click outside the dialog's controls leaves the keys on OK.
-      const [option, label] = [await read.box('#Form1-Option2'), await read.box('#Form2-Label1')];
+      const option = await read.box('#Form1-Option2');
+      const label = await read.box('#Form2-Label1');
       for (const [where, x, y] of [['a control behind it', option.x + 6, option.y + 6],
         ["the main window's face", over.x + 2, over.y + 2],
         ['the page beside the window', over.x + over.width + 40, over.y + 10],
