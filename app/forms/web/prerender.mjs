@@ -57,6 +57,14 @@ function drawnWindow() {
   return { markup: copy.outerHTML, rules: rules.join('\n') };
 }
 
+// The stylesheet as the page gets it: its licence, and its rules without the comments and the
+// indentation that are there for those who read its source.
+function compact(css) {
+  const [licence] = css.match(/^(\/\*.*SPDX.*\*\/\n)+/);
+  return `${licence}${css.slice(licence.length).replace(/\/\*[\s\S]*?\*\//g, '')
+    .replace(/\s*\n\s*/g, '\n').trim()}\n`;
+}
+
 // The page and its stylesheet as written, the rest as built.
 const fromSource = new Set(['/index.html', '/style.css']);
 const { origin, stop } =
@@ -124,7 +132,7 @@ try {
   if (!html.includes('</body>')) throw new Error('index.html has no </body>');
   writeFileSync(join(buildDir, 'index.html'), html.replace('</body>', `${markup}\n</body>`));
   writeFileSync(join(buildDir, 'style.css'),
-    `${readFileSync(join(sourceDir, 'style.css'), 'utf8')}\n${rules}\n`);
+    `${compact(readFileSync(join(sourceDir, 'style.css'), 'utf8'))}${rules}\n`);
 } catch (error) {
   await finish(1, `prerender: ${error.message}`);
 }
