@@ -15,7 +15,7 @@ import { chromium } from 'playwright-core';
 import { check, designRows, expect, finish, holdBack, serve, until, untilEqual }
   from './harness.mjs';
 import { calculationScenarios, closeScenario, desktopScenarios, downloadScenario,
-  drawnWindowScenario, storageScenario } from './scenarios.mjs';
+  drawnWindowScenario, storageScenario, touchScenario } from './scenarios.mjs';
 
 const [buildDir, designFile] = process.argv.slice(2);
 // Files the server gives in place of the build's, for a new version of the page.
@@ -135,33 +135,24 @@ await rm(profile, { recursive: true, force: true });
 await check('no script error, refused policy or foreign request on the way',
   async () => expect('errors', errors, []));
 
-// A phone narrower than the window: the window scaled to its width, taps, the numeric keypad.
-const phone = await browser.newContext({ viewport: { width: 320, height: 640 }, isMobile: true,
-  hasTouch: true, deviceScaleFactor: 2 });
-const small = await phone.newPage();
-await check("phone: the window fits the screen's width, taps calculate", async () => {
-  // Drawn before the program runs, and then by the program.
-  const release = holdBack(replaced, buildDir, '/velmara.wasm');
-  await small.goto(`${origin}/index.html`, { waitUntil: 'domcontentloaded' });
-  await untilEqual('width on the screen before the program',
-    async () => Math.round((await small.locator('main.standin > .client').boundingBox()).width),
-    320);
-  release();
-  await small.waitForSelector('#Form1:not([hidden])');
-  const box = await small.locator('#Form1 > .client').boundingBox();
-  expect('width on the screen', Math.round(box.width), 320);
-  expect('no sideways scrolling', await small.evaluate(
-    () => document.documentElement.scrollWidth <= document.documentElement.clientWidth), true);
-  expect('keypad', await small.locator('#Form1-Text1').getAttribute('inputmode'), 'decimal');
-  await small.locator('#Form1-Option3').tap();
-  await small.locator('#Form1-Text1').tap();
-  await small.locator('#Form1-Text1').fill('');
-  await small.keyboard.type('10');
-  await small.locator('#Form1-Command2').tap();
-  await until('the result', async () =>
-    (await small.locator('#Form1-Text4').inputValue()) === '4.54');
-});
-await phone.close();
+// Phones and tablets, upright and turned: the window laid out for a thumb, and on an upright
+// phone and a tablet drawn so before the program runs (the picture compared is the part in view).
+for (const screen of [{ width: 320, height: 568 }, { width: 360, height: 740, phone: true },
+  { width: 390, height: 844, phone: true, drawn: true }, { width: 844, height: 390 },
+  { width: 820, height: 1180, drawn: true }]) {
+  const device = await browser.newContext({ viewport: { width: screen.width, height: screen.height },
+    isMobile: true, hasTouch: true });
+  const handheld = await device.newPage();
+  if (screen.drawn) {
+    await drawnWindowScenario(handheld, `${origin}/index.html`,
+      holdBack(replaced, buildDir, '/velmara.wasm'), `chromium-${screen.width}`);
+  } else {
+    await handheld.goto(`${origin}/index.html`);
+    await handheld.waitForSelector('#Form1:not([hidden])');
+  }
+  await touchScenario(handheld, screen);
+  await device.close();
+}
 
 // The keys a keyboard sends into a number box holding "12.5", as CDP plays them: each key with
 // the editing command the browser runs for it unless the page keeps the key, and what the box

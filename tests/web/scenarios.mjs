@@ -464,3 +464,84 @@ export async function calculationScenarios(page) {
     });
   }
 }
+
+// What a thumb needs of the window or dialog in front, as the page lays it out on a device with
+// no mouse: every control it touches at least 44 pixels each way, the boxes' text at least 16
+// pixels and no other text under 14, nothing cut off, no two controls over each other, and no
+// sideways scrolling. Gives what falls short.
+function thumbFaults() {
+  const shown = (element) => element.getClientRects().length > 0;
+  const front = document.querySelector('dialog[open]') || document.querySelector('main.form');
+  const faults = [];
+  const name = (element) => element.id || `${element.tagName} of ${element.parentElement.id}`;
+  for (const control of front.querySelectorAll('button, input[type="text"], .option, .check')) {
+    const box = control.getBoundingClientRect();
+    if (shown(control) && (box.width < 44 || box.height < 44)) {
+      faults.push(`${name(control)} ${Math.round(box.width)}x${Math.round(box.height)}`);
+    }
+  }
+  const leaves = [...front.querySelectorAll('.client > :not(fieldset), fieldset > *')]
+    .filter(shown);
+  for (const leaf of leaves) {
+    const size = parseFloat(getComputedStyle(leaf).fontSize);
+    if (size < (leaf.matches('input') ? 16 : 14)) faults.push(`${name(leaf)} in ${size}px text`);
+    if (leaf.matches('.label') && (leaf.scrollWidth > leaf.clientWidth ||
+      leaf.scrollHeight > leaf.clientHeight)) faults.push(`${name(leaf)} cut off`);
+  }
+  leaves.forEach((leaf, i) => leaves.slice(i + 1).forEach((other) => {
+    const [a, b] = [leaf.getBoundingClientRect(), other.getBoundingClientRect()];
+    if (Math.min(a.right, b.right) - Math.max(a.left, b.left) > 0.5 &&
+      Math.min(a.bottom, b.bottom) - Math.max(a.top, b.top) > 0.5) {
+      faults.push(`${name(leaf)} over ${name(other)}`);
+    }
+  }));
+  const page = document.documentElement;
+  if (page.scrollWidth > page.clientWidth) faults.push(`${page.scrollWidth}px wide`);
+  return faults;
+}
+
+// On a phone or a tablet, upright or turned (`width` x `height`; `phone` for one held upright),
+// from the page as it opens: the converter, the energy calculator and the About dialog each fit
+// for a thumb, and work by taps. On a phone the energy and its button are in view together.
+export async function touchScenario(page, { width, height, phone }) {
+  const read = reader(page);
+  const tapInto = async (id, typed) => {
+    await page.tap(`#Form1-${id}`);
+    await page.evaluate((s) => { document.querySelector(s).value = ''; }, `#Form1-${id}`);
+    await page.keyboard.type(typed);
+  };
+  await check(`touch, ${width}x${height}: every control fit for a thumb; taps convert, ` +
+    'calculate and open About', async () => {
+    expect('the converter', await page.evaluate(thumbFaults), []);
+    expect('the boxes bring up the decimal keypad', await page.evaluate(() => [...document
+      .querySelectorAll('input[type="text"]')].every((box) => box.inputMode === 'decimal')), true);
+    await page.tap('#Form1-Option3');
+    await tapInto('Text1', '10');
+    await page.tap('#Form1-Command2');
+    await untilEqual('10 lbs in kg', () => read.value('Text4'), '4.54');
+    await page.tap('#Form1-Command4');
+    expect('the energy calculator', await page.evaluate(thumbFaults), []);
+    await tapInto('Text2', '15');
+    await tapInto('Text3', '610');
+    await page.tap('#Form1-Command5');
+    await untilEqual('the energy', () => read.value('Text5'), '12.3967217');
+    expect('its colour', await read.background('#Form1-Text5'), kBands.yellow);
+    if (phone) {
+      expect('the energy and its button in view', await page.evaluate(() =>
+        ['#Form1-Text5', '#Form1-Command5'].every((s) => {
+          const box = document.querySelector(s).getBoundingClientRect();
+          return box.top >= 0 && box.bottom <= innerHeight;
+        })), true);
+    }
+    await page.tap('#Form1-Command8');
+    await until('the dialog', () => read.open('#Form2'));
+    expect('the About dialog', await page.evaluate(thumbFaults), []);
+    expect('the dialog within the screen', await page.evaluate(() => {
+      const box = document.querySelector('#Form2').getBoundingClientRect();
+      return box.left >= 0 && box.top >= 0 && box.right <= innerWidth &&
+        box.bottom <= innerHeight;
+    }), true);
+    await page.tap('#Form2-Command1');
+    await until('closed', async () => (await read.count('#Form2')) === 0);
+  });
+}

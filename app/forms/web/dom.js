@@ -65,10 +65,10 @@ mergeInto(LibraryManager.library, {
         event.stopPropagation();
       }
     },
-    // A device with no mouse or trackpad: a phone or a tablet, typing on its touch keyboard.
+    // A device with no mouse or trackpad, a phone or a tablet, as the stylesheet tells it: it
+    // lays the windows out for a thumb, and the page reads its touch keyboard.
     touchOnly: function () {
-      return !matchMedia('(any-pointer: fine)').matches &&
-          matchMedia('(any-pointer: coarse)').matches;
+      return getComputedStyle(document.documentElement).getPropertyValue('--touch').trim() === '1';
     },
     // A key in a box that types no character of its own, for its KeyPress handler: Ctrl with a
     // letter, or Backspace, Enter or Escape. True when the handler discarded it.
@@ -173,7 +173,18 @@ mergeInto(LibraryManager.library, {
 
   velmara_dom_form_height__deps: ['$Dom'],
   velmara_dom_form_height: function (form, height) {
-    Dom.forms[form].client.style.height = height + 'px';
+    var client = Dom.forms[form].client;
+    client.style.height = height + 'px';
+    // The controls below the window's height are out of view; laid out for touch, where the
+    // window has no height of its own, they are left out, and scrolled to when they come.
+    var first = null;
+    Array.prototype.forEach.call(client.children, function (control) {
+      var top = parseFloat(control.style.top);
+      var coming = control.classList.contains('beyond') && top < height;
+      control.classList.toggle('beyond', top >= height);
+      if (coming && (!first || top < parseFloat(first.style.top))) first = control;
+    });
+    if (first && Dom.touchOnly()) first.scrollIntoView({block: 'start'});
   },
 
   velmara_dom_control__deps: ['$Dom'],
@@ -250,6 +261,8 @@ mergeInto(LibraryManager.library, {
     outer.style.top = top + 'px';
     outer.style.width = width + 'px';
     outer.style.height = height + 'px';
+    // Its place where the window is laid out for touch.
+    outer.style.gridArea = UTF8ToString(name);
     parent.appendChild(outer);
     Dom.controls[control] = {outer: outer, focus: focus, kind: kind};
   },
