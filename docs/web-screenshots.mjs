@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Velmara developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the web page for the README, in Debian's Chromium: the page on a desktop with
-// one energy worked out, and on a phone 360 pixels wide with the About window open; and in
-// WebKitGTK, Safari's engine, the page with one energy worked out.
+// one energy worked out, on a phone 390 pixels wide with the same energy worked out by taps, and
+// on a tablet with the About window open; and in WebKitGTK, Safari's engine, the page with one
+// energy worked out.
 // Usage: node docs/web-screenshots.mjs BUILD-DIR OUT-DIR (docs/make-screenshots --web runs it)
 import { writeFile } from 'node:fs/promises';
 import { join } from 'node:path';
@@ -34,12 +35,22 @@ await desktop.keyboard.press('Alt+E');
 await desktop.waitForFunction(() => document.querySelector('#Form1-Text5').value === '12.3967217');
 await desktop.screenshot({ path: join(outDir, 'velmara-web.png') });
 
-const phone = await opened({ viewport: { width: 360, height: 400 }, isMobile: true, hasTouch: true,
-  deviceScaleFactor: 1 });
+const phone = await opened({ viewport: { width: 390, height: 844 }, isMobile: true,
+  hasTouch: true, deviceScaleFactor: 1 });
 await phone.locator('#Form1-Command4').tap();
-await phone.locator('#Form1-Command8').tap();
-await phone.waitForSelector('#Form2[open]');
+for (const [box, typed] of [['Text2', '15'], ['Text3', '610']]) {
+  await phone.locator(`#Form1-${box}`).fill(typed);
+}
+await phone.locator('#Form1-Command5').tap();
+await phone.waitForFunction(() => document.querySelector('#Form1-Text5').value === '12.3967217');
 await phone.screenshot({ path: join(outDir, 'velmara-web-phone.png') });
+
+const tablet = await opened({ viewport: { width: 820, height: 1180 }, isMobile: true,
+  hasTouch: true, deviceScaleFactor: 1 });
+await tablet.locator('#Form1-Command4').tap();
+await tablet.locator('#Form1-Command8').tap();
+await tablet.waitForSelector('#Form2[open]');
+await tablet.screenshot({ path: join(outDir, 'velmara-web-tablet.png') });
 await browser.close();
 
 const webkit = await openWebKit();

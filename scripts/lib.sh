@@ -21,8 +21,9 @@ VELMARA_WAYLAND_PACKAGES=(sway wtype grim wl-clipboard jq qt6-wayland)
 VELMARA_WINDOWS_BUILD_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix nsis zip)
 # What the web build needs: Debian's Emscripten, terser to shorten its script, zip for its
 # download, Node to run its tests, and the browsers that test the page: Chromium, Firefox and
-# WebKitGTK's MiniBrowser with its WebDriver, on a private Xvfb.
-VELMARA_WEB_PACKAGES=(emscripten terser nodejs chromium firefox-esr zip webkit2gtk-driver xvfb)
+# WebKitGTK's MiniBrowser with its WebDriver, on a private Xvfb, its pictures cut by ImageMagick.
+VELMARA_WEB_PACKAGES=(emscripten terser nodejs chromium firefox-esr zip webkit2gtk-driver xvfb
+  imagemagick)
 # What the Windows build's tests need besides the X display's tools: Wine with the bitmap fonts
 # of its prefixes, a window manager, and unzip for the zip.
 VELMARA_WINDOWS_PACKAGES=(wine64 wine fonts-wine openbox unzip)
