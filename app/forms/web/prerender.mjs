@@ -102,9 +102,21 @@ async function finish(status, message) {
   browser.kill();
   stop();
   // The profile goes once Chromium has stopped writing to it; its helpers may still be closing
-  // their files for a moment after.
+  // their files for a while after. A profile they keep is left behind, and the page is made all
+  // the same.
   await ended;
-  rmSync(profile, { recursive: true, force: true, maxRetries: 20, retryDelay: 100 });
+  for (let tries = 1; ; ++tries) {
+    try {
+      rmSync(profile, { recursive: true, force: true });
+      break;
+    } catch (error) {
+      if (tries === 50) {
+        console.error(`prerender: ${profile} left behind: ${error.message}`);
+        break;
+      }
+      await new Promise((resolve) => setTimeout(resolve, 200));
+    }
+  }
   process.exit(status);
 }
 setTimeout(() => finish(1, `prerender: no window from ${chromium} within ${kTimeoutMs} ms`),
