@@ -536,6 +536,8 @@ export async function touchScenario(page, { width, height, phone }) {
     await page.tap('#Form1-Command8');
     await until('the dialog', () => read.open('#Form2'));
     expect('the About dialog', await page.evaluate(thumbFaults), []);
+    await page.touchscreen.tap(2, 2);
+    expect('the keys after a tap beside the dialog', await read.focused(), 'Command1');
     expect('the dialog within the screen', await page.evaluate(() => {
       const box = document.querySelector('#Form2').getBoundingClientRect();
       return box.left >= 0 && box.top >= 0 && box.right <= innerWidth &&

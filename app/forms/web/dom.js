@@ -37,7 +37,7 @@ mergeInto(LibraryManager.library, {
     },
     // A press outside the controls of an open dialog leaves the keys where they are, as a click
     // on a window that takes no input does; the browser would give them to the dialog itself.
-    onPointerDown: function (event) {
+    onMouseDown: function (event) {
       var form = Dom.keyForm();
       if (form < 0 || !Dom.forms[form].dialog) return;
       var dialog = Dom.forms[form].element;
@@ -115,7 +115,7 @@ mergeInto(LibraryManager.library, {
       element = document.createElement('main');
       document.title = UTF8ToString(caption);
       document.addEventListener('keydown', Dom.onKeyDown, true);
-      document.addEventListener('mousedown', Dom.onPointerDown, true);
+      document.addEventListener('mousedown', Dom.onMouseDown, true);
     } else {
       element = document.createElement('dialog');
       // Escape leaves a window without a title bar open.
@@ -409,7 +409,7 @@ mergeInto(LibraryManager.library, {
   velmara_dom_end__deps: ['$Dom'],
   velmara_dom_end: function () {
     document.removeEventListener('keydown', Dom.onKeyDown, true);
-    document.removeEventListener('mousedown', Dom.onPointerDown, true);
+    document.removeEventListener('mousedown', Dom.onMouseDown, true);
     document.body.textContent = '';
     var ended = document.createElement('p');
     ended.className = 'ended';
