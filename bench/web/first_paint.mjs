@@ -6,14 +6,19 @@
 // with the other one, and reads the first contentful paint. Prints each run's medians and the
 // median of the per-pair ratios Velmara / plain page, then the range of those over the runs.
 // The page paints the window it arrives with; the program's own takes its place when it has
-// started, and the time of that, when the window takes input, is given too.
-// Usage: node first_paint.mjs BUILD-DIR RUNS PAIRS
+// started, and the time of that, when the window takes input, is given too. With `phone`, both
+// are loaded as on a phone 390 pixels wide with a touch screen, where the window is laid out for
+// a thumb.
+// Usage: node first_paint.mjs BUILD-DIR RUNS PAIRS [phone]
 import { serve } from '../../tests/web/harness.mjs';
 
 const { chromium } = await import(
   new URL('../../tests/web/node_modules/playwright-core/index.mjs', import.meta.url));
 
-const [buildDir, runsText, pairsText] = process.argv.slice(2);
+const [buildDir, runsText, pairsText, phone] = process.argv.slice(2);
+const device = phone === 'phone'
+  ? { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true }
+  : { viewport: { width: 800, height: 600 } };
 const runs = Number(runsText);
 const pairs = Number(pairsText);
 
@@ -23,8 +28,7 @@ const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', arg
 
 // The first contentful paint of `path`, and the time `ready` first matched.
 async function firstPaint(path, ready) {
-  const context = await browser.newContext({ viewport: { width: 800, height: 600 },
-    serviceWorkers: 'block' });
+  const context = await browser.newContext({ ...device, serviceWorkers: 'block' });
   await context.addInitScript((selector) => {
     new MutationObserver((changes, observer) => {
       if (!document.querySelector(selector)) return;
@@ -47,7 +51,7 @@ async function firstPaint(path, ready) {
 
 // The plain page: the window as the program built it, without the scripts that build it.
 {
-  const context = await browser.newContext({ serviceWorkers: 'block' });
+  const context = await browser.newContext({ ...device, serviceWorkers: 'block' });
   const page = await context.newPage();
   await page.goto(`${origin}/index.html`);
   await page.waitForSelector('#Form1:not([hidden])');
@@ -55,8 +59,7 @@ async function firstPaint(path, ready) {
     const copy = document.documentElement.cloneNode(true);
     // Without the scripts, the program they fetch, and the policy that lets only the scripts
     // style the elements.
-    copy.querySelectorAll('script, noscript, meta[http-equiv], link[rel=preload]')
-      .forEach((node) => node.remove());
+    copy.querySelectorAll('script, noscript, meta[http-equiv]').forEach((node) => node.remove());
     return `<!DOCTYPE html>\n${copy.outerHTML}`;
   });
   await context.close();
