@@ -135,13 +135,16 @@ await rm(profile, { recursive: true, force: true });
 await check('no script error, refused policy or foreign request on the way',
   async () => expect('errors', errors, []));
 
+// A phone's or a tablet's screen, as Chromium's touch emulation gives it.
+const touchScreen = (width, height) => ({ viewport: { width, height }, isMobile: true,
+  hasTouch: true });
+
 // Phones and tablets, upright and turned: the window laid out for a thumb, and on an upright
 // phone and a tablet drawn so before the program runs (the picture compared is the part in view).
 for (const screen of [{ width: 320, height: 568 }, { width: 360, height: 740, phone: true },
   { width: 390, height: 844, phone: true, drawn: true }, { width: 844, height: 390 },
   { width: 820, height: 1180, drawn: true }]) {
-  const device = await browser.newContext({ viewport: { width: screen.width, height: screen.height },
-    isMobile: true, hasTouch: true });
+  const device = await browser.newContext(touchScreen(screen.width, screen.height));
   const handheld = await device.newPage();
   if (screen.drawn) {
     await drawnWindowScenario(handheld, `${origin}/index.html`,
@@ -160,7 +163,7 @@ for (const screen of [{ width: 320, height: 568 }, { width: 360, height: 740, ph
 // WebKit's iOS key events make it; an Android keyboard's is a key it cannot name (229). A
 // touch-only device deletes with both; a desktop keeps the Backspace key from the boxes. A comma
 // region's keypad types "," for the decimal point.
-const kTouch = { viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true };
+const kTouch = touchScreen(360, 740);
 const kDesktop = { viewport: { width: 800, height: 600 } };
 const kIPhoneDelete = { key: 'Backspace', code: 'Backspace', windowsVirtualKeyCode: 8,
   commands: ['deleteBackward'] };

@@ -18,7 +18,7 @@ export const kinds = { '.html': 'text/html', '.js': 'text/javascript',
 export async function serve(fileOf, made = {}, seen = () => {}) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    let answer = null;
+    let answer;
     if (made[path]) {
       const file = await made[path](request);
       answer = typeof file === 'string' ? { type: 'text/html', body: file } : file;
